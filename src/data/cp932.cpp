@@ -1,0 +1,102 @@
+#include "cp932.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QList>
+
+using namespace Qt::StringLiterals;
+
+namespace Cp932 {
+
+namespace {
+
+constexpr auto CodecName = "windows-31j";
+
+struct LookAlike
+{
+    char16_t from;
+    char16_t to;
+};
+
+constexpr LookAlike LookAlikes[] = {
+    {u'\u301C', u'\uFF5E'}, // WAVE DASH → FULLWIDTH TILDE
+    {u'\u2212', u'\uFF0D'}, // MINUS SIGN → FULLWIDTH HYPHEN-MINUS
+    {u'\u2016', u'\u2225'}, // DOUBLE VERTICAL LINE → PARALLEL TO
+    {u'\u2014', u'\u2015'}, // EM DASH → HORIZONTAL BAR
+    {u'\u00A2', u'\uFFE0'}, // CENT SIGN → FULLWIDTH CENT SIGN
+    {u'\u00A3', u'\uFFE1'}, // POUND SIGN → FULLWIDTH POUND SIGN
+    {u'\u00AC', u'\uFFE2'}, // NOT SIGN → FULLWIDTH NOT SIGN
+};
+
+bool encodes(QStringView text)
+{
+    QStringEncoder encoder(CodecName);
+    QByteArray bytes = encoder.encode(text);
+    return !encoder.hasError();
+}
+
+} // namespace
+
+QString mapLookAlikes(const QString &text)
+{
+    QString mapped = text;
+    for (QChar &c : mapped) {
+        for (const LookAlike &pair : LookAlikes) {
+            if (c.unicode() == pair.from)
+                c = QChar(pair.to);
+        }
+    }
+    return mapped;
+}
+
+QString normalizeText(const QString &text)
+{
+    QString result = mapLookAlikes(text);
+    result.replace(u"\r\n"_s, u" "_s);
+    result.replace(u'\r', u' ');
+    result.replace(u'\n', u' ');
+    result.replace(u'"', u'\uFF02');
+    return result;
+}
+
+std::optional<char32_t> firstUnencodable(const QString &text)
+{
+    if (encodes(text))
+        return std::nullopt;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype width = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QStringView piece = QStringView(text).mid(i, width);
+        if (!encodes(piece))
+            return piece.toUcs4().value(0);
+        i += width;
+    }
+    return std::nullopt;
+}
+
+QString describeCharacter(char32_t codePoint)
+{
+    const QString hex = QString::number(uint(codePoint), 16).toUpper().rightJustified(4, u'0');
+    return u"「%1」(U+%2)"_s.arg(QString::fromUcs4(&codePoint, 1), hex);
+}
+
+QString unencodableMessage(char32_t codePoint)
+{
+    return u"文字%1はシフトJISで保存できません"_s.arg(describeCharacter(codePoint));
+}
+
+QByteArray encode(const QString &text)
+{
+    QStringEncoder encoder(CodecName);
+    return encoder.encode(text);
+}
+
+std::optional<QString> decode(const QByteArray &bytes)
+{
+    QStringDecoder decoder(CodecName, QStringConverter::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+} // namespace Cp932

@@ -1,0 +1,131 @@
+#include "monthfile.h"
+
+#include "loadfile.h"
+#include "recordio.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace MonthFile {
+
+namespace {
+
+bool readHeader(RecordReader &reader, RegisterMonth &month)
+{
+    return reader.nextLine(HeaderItems) && reader.number16(0, month.MonthOffFlag)
+        && reader.text(1, month.MonthOffText) && reader.number16(2, month.HolidayCount)
+        && reader.number16(3, month.PupilCount) && reader.text(4, month.TeacherName);
+}
+
+bool readHoliday(RecordReader &reader, HolidayEntry &entry)
+{
+    return reader.nextLine(HolidayItems) && reader.number16(0, entry.Day) && reader.text(1, entry.Reason)
+        && reader.text(2, entry.PrintText);
+}
+
+bool readPupil(RecordReader &reader, PupilRecord &pupil)
+{
+    if (!(reader.nextLine(PupilItems) && reader.text(0, pupil.Name) && reader.text(1, pupil.Sex)
+          && reader.number16(2, pupil.RosterNo) && reader.number16(3, pupil.Grade)
+          && reader.number16(4, pupil.InDay) && reader.text(5, pupil.InKind)
+          && reader.number16(6, pupil.OutDay) && reader.text(7, pupil.OutKind)))
+        return false;
+    for (int d = 0; d < DaySlots; ++d) {
+        if (!reader.text(13 + d, pupil.Marks[d]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString fileName(int heiseiYear, int month)
+{
+    return u"%1_%2.ROD"_s.arg(heiseiYear + 1988).arg(month);
+}
+
+QString filePath(const AppState &state)
+{
+    return QDir(state.MonthFolder).filePath(fileName(state.HeiseiYear, state.Month));
+}
+
+LoadResult fromBytes(const QByteArray &bytes, RegisterMonth &month)
+{
+    month.reset();
+    RecordReader reader(bytes);
+    if (!readHeader(reader, month))
+        return unreadableAt(reader);
+
+    // A count beyond the slot table reads the lines that fit and then fails,
+    // like a file that ends too early. Either way the counts are left at the
+    // lines actually read, so nothing later walks past a table.
+    const int holidays = std::max<int>(month.HolidayCount, 0);
+    month.HolidayCount = 0;
+    for (int i = 0; i < holidays; ++i) {
+        if (i == HolidaySlots)
+            return unreadableAt(reader, u"休日の行数 %1 が多すぎます"_s.arg(holidays));
+        if (!readHoliday(reader, month.HolidayList[i])) {
+            month.HolidayList[i] = {};
+            return unreadableAt(reader);
+        }
+        month.HolidayCount = qint16(i + 1);
+    }
+    const int pupils = std::max<int>(month.PupilCount, 0);
+    month.PupilCount = 0;
+    for (int i = 0; i < pupils; ++i) {
+        if (i == PupilSlots)
+            return unreadableAt(reader, u"児童生徒の行数 %1 が多すぎます"_s.arg(pupils));
+        if (!readPupil(reader, month.Pupils[i])) {
+            month.Pupils[i] = {};
+            return unreadableAt(reader);
+        }
+        month.PupilCount = qint16(i + 1);
+    }
+    return {};
+}
+
+QByteArray toBytes(const RegisterMonth &month, QString *error)
+{
+    RecordWriter writer;
+    writer.number(month.MonthOffFlag).text(month.MonthOffText).number(month.HolidayCount);
+    writer.number(month.PupilCount).text(month.TeacherName).spares(2).endLine();
+    for (int i = 0; i < month.HolidayCount && i < HolidaySlots; ++i) {
+        const HolidayEntry &entry = month.HolidayList[i];
+        writer.number(entry.Day).text(entry.Reason).text(entry.PrintText).spares(2).endLine();
+    }
+    for (int i = 0; i < month.PupilCount && i < PupilSlots; ++i) {
+        const PupilRecord &pupil = month.Pupils[i];
+        writer.text(pupil.Name).text(pupil.Sex).number(pupil.RosterNo).number(pupil.Grade);
+        writer.number(pupil.InDay).text(pupil.InKind).number(pupil.OutDay).text(pupil.OutKind).spares(5);
+        for (const QString &mark : pupil.Marks)
+            writer.text(mark);
+        writer.endLine();
+    }
+    return writer.result(error);
+}
+
+LoadResult load(const QString &path, RegisterMonth &month)
+{
+    month.reset();
+    return loadDataFile(path, [&](const QByteArray &bytes) { return fromBytes(bytes, month); });
+}
+
+LoadResult load(const AppState &state, RegisterMonth &month)
+{
+    return load(filePath(state), month);
+}
+
+SaveResult save(const QString &path, const RegisterMonth &month)
+{
+    return saveDataFile(path, [&](QString *error) { return toBytes(month, error); });
+}
+
+SaveResult save(const AppState &state, const RegisterMonth &month)
+{
+    return save(filePath(state), month);
+}
+
+} // namespace MonthFile

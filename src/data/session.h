@@ -1,0 +1,19 @@
+#pragma once
+
+#include "data/records.h"
+#include "register/monthstatistics.h"
+
+// Everything the program holds while it runs: the one open month, what is
+// open, the class list, the settings and the month's figures. main() creates
+// one; tests create as many as they like.
+struct Session
+{
+    RegisterMonth Register;
+    AppState State;
+    ClassList Classes;
+    ProgramSettings Settings;
+    MonthStatistics Statistics;
+
+    // Recomputes the open month's figures.
+    void computeStatistics() { ComputeMonthStatistics(Register, State.HeiseiYear, State.Month, Statistics); }
+};

@@ -1,0 +1,57 @@
+#include "settingsfile.h"
+
+#include "loadfile.h"
+#include "recordio.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+namespace SettingsFile {
+
+QString filePath(const QString &workFolder)
+{
+    return QDir(workFolder).filePath(u"ROLL.SEW"_s);
+}
+
+LoadResult fromBytes(const QByteArray &bytes, const QString &workFolder, ProgramSettings &settings)
+{
+    RecordReader reader(bytes);
+    ProgramSettings read = settings;
+    const bool ok = reader.nextLine(6) && reader.number32(0, read.SchoolCode) && reader.text(1, read.SchoolName)
+        && reader.text(3, read.DataFolder) && reader.nextLine(8) && reader.number16(0, read.CountBySex)
+        && reader.nextLine(7);
+    if (!ok)
+        return unreadableAt(reader);
+    if (read.DataFolder.isEmpty())
+        read.DataFolder = workFolder;
+    settings = read;
+    return {};
+}
+
+QByteArray toBytes(const ProgramSettings &settings, QString *error)
+{
+    RecordWriter writer;
+    writer.number(settings.SchoolCode).text(settings.SchoolName).spares(1).text(settings.DataFolder).spares(2);
+    writer.endLine();
+    writer.number(settings.CountBySex).spares(7).endLine();
+    writer.spares(7).endLine();
+    return writer.result(error);
+}
+
+LoadResult load(ProgramSettings &settings)
+{
+    LoadResult result = loadDataFile(filePath(settings.WorkFolder), [&](const QByteArray &bytes) {
+        return fromBytes(bytes, settings.WorkFolder, settings);
+    });
+    if (result.missing())
+        result.code = -2;
+    return result;
+}
+
+SaveResult save(const ProgramSettings &settings)
+{
+    return saveDataFile(filePath(settings.WorkFolder), [&](QString *error) { return toBytes(settings, error); });
+}
+
+} // namespace SettingsFile

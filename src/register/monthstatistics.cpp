@@ -1,0 +1,186 @@
+#include "monthstatistics.h"
+
+#include "data/marktable.h"
+
+#include <QDate>
+
+#include <numeric>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Graduation = u"卒業"_s;
+
+bool isDayOff(const RegisterMonth &month, int day)
+{
+    for (int h = 0; h < month.HolidayCount && h < HolidaySlots; ++h) {
+        const HolidayEntry &entry = month.HolidayList[h];
+        if (entry.Day == day && entry.Reason != Graduation)
+            return true;
+    }
+    return false;
+}
+
+void countMark(int code, int d, std::array<qint16, StatColumn::Count> &row, MonthStatistics &stats)
+{
+    using namespace StatColumn;
+    switch (code) {
+    case MarkCode::Sick:
+        ++row[AbsentSick], ++row[AbsentTotal], ++stats.DayAbsent[d];
+        break;
+    case MarkCode::OtherReasons:
+        ++row[AbsentOther], ++row[AbsentTotal], ++stats.DayAbsent[d];
+        break;
+    case MarkCode::Late:
+        ++row[Present], ++row[Late], ++stats.DayPresent[d];
+        break;
+    case MarkCode::SuspensionDiscipline:
+    case MarkCode::SuspensionInfection:
+        ++row[Suspension], ++row[ExcusedTotal];
+        break;
+    case MarkCode::Mourning:
+        ++row[Mourning], ++row[ExcusedTotal];
+        break;
+    case MarkCode::SpecialAbsence:
+        ++row[SpecialAbsence], ++row[ExcusedTotal];
+        break;
+    case MarkCode::EarlyLeave:
+        ++row[Present], ++row[EarlyLeave], ++stats.DayPresent[d];
+        break;
+    case MarkCode::LateAndEarlyLeave:
+        ++row[Present], ++row[Late], ++row[EarlyLeave], ++stats.DayPresent[d];
+        break;
+    default:
+        break;
+    }
+}
+
+bool countsPresentAlone(const QString &mark)
+{
+    const int code = markCodeOf(mark);
+    return mark.isEmpty() || code == MarkCode::Late || code == MarkCode::EarlyLeave
+        || code == MarkCode::LateAndEarlyLeave;
+}
+
+// Changes[k] counts the k-th of these kinds; joinings use the first two,
+// leavings the other five.
+constexpr std::array<QStringView, 7> ChangeKindTexts{u"入", u"編", u"転", u"退", u"猶", u"免", u"死"};
+
+void addChange(MonthStatistics &stats, const QString &kind, int first, int last)
+{
+    for (int k = first; k <= last; ++k) {
+        if (ChangeKindTexts[k] == kind)
+            ++stats.Changes[k];
+    }
+}
+
+void addEnrolment(qint16 &boys, qint16 &girls, const QString &sex, int amount)
+{
+    if (sex == u"男")
+        boys = qint16(boys + amount);
+    else if (sex == u"女")
+        girls = qint16(girls + amount);
+}
+
+} // namespace
+
+qint32 MonthStatistics::totalPresent() const
+{
+    return std::accumulate(DayPresent.begin(), DayPresent.end(), qint32(0));
+}
+
+qint32 MonthStatistics::totalAbsent() const
+{
+    return std::accumulate(DayAbsent.begin(), DayAbsent.end(), qint32(0));
+}
+
+qint32 MonthStatistics::columnTotal(int column, int pupilCount) const
+{
+    qint32 total = 0;
+    for (int i = 0; i < pupilCount && i < PupilSlots; ++i)
+        total += PupilStat[i][column];
+    return total;
+}
+
+int daysInMonth(int gregorianYear, int month)
+{
+    const QDate first(gregorianYear, month, 1);
+    return first.isValid() ? first.daysInMonth() : 0;
+}
+
+int countedDays(const RegisterMonth &month, int heiseiYear, int monthNumber)
+{
+    for (int h = 0; h < month.HolidayCount && h < HolidaySlots; ++h) {
+        if (month.HolidayList[h].Reason == Graduation)
+            return std::clamp<int>(month.HolidayList[h].Day, 0, DaySlots);
+    }
+    return daysInMonth(heiseiYear + 1988, monthNumber);
+}
+
+void ComputeMonthStatistics(const RegisterMonth &month, int heiseiYear, int monthNumber, MonthStatistics &stats)
+{
+    stats = MonthStatistics{};
+    const int days = countedDays(month, heiseiYear, monthNumber);
+    stats.CountedDays = qint16(days);
+
+    std::array<bool, DaySlots> dayOff{};
+    for (int d = 0; d < days; ++d)
+        dayOff[d] = isDayOff(month, d + 1);
+
+    const int pupils = std::clamp<int>(month.PupilCount, 0, PupilSlots);
+    for (int i = 0; i < pupils; ++i) {
+        const PupilRecord &pupil = month.Pupils[i];
+        auto &row = stats.PupilStat[i];
+        bool left = false;
+        for (int d = 0; d < days; ++d) {
+            const QString &mark = pupil.Marks[d];
+            if (mark.isEmpty()) {
+                if (!left && !dayOff[d])
+                    ++stats.DayPresent[d], ++row[StatColumn::Present];
+            } else if (!dayOff[d]) {
+                countMark(markCodeOf(mark), d, row, stats);
+            } else if (markCodeOf(mark) == MarkCode::HolidayAttendance) {
+                ++row[StatColumn::HolidayAttendance];
+            }
+
+            // A joiner's present days and the day totals restart on the joining day.
+            if (!left && !dayOff[d] && !pupil.InKind.isEmpty() && d == pupil.InDay) {
+                row[StatColumn::Present] = countsPresentAlone(mark) ? 1 : 0;
+                for (int k = 0; k < d; ++k) {
+                    if (stats.DayPresent[k] > 0)
+                        --stats.DayPresent[k];
+                }
+                addEnrolment(stats.StartBoys, stats.StartGirls, pupil.Sex, -1);
+                addChange(stats, pupil.InKind, ChangeKind::TransferIn, ChangeKind::Admission);
+            }
+
+            if (!pupil.OutKind.isEmpty() && d == pupil.OutDay) {
+                addChange(stats, pupil.OutKind, ChangeKind::TransferOut, ChangeKind::Death);
+                left = true;
+            }
+
+            if (!dayOff[d] && i == 0)
+                ++stats.SchoolDays;
+            if (d == 0)
+                addEnrolment(stats.StartBoys, stats.StartGirls, pupil.Sex, 1);
+            if (d == days - 1 && !left)
+                addEnrolment(stats.EndBoys, stats.EndGirls, pupil.Sex, 1);
+        }
+    }
+}
+
+std::optional<int> attendanceRateTenths(const MonthStatistics &stats)
+{
+    const qint64 present = stats.totalPresent();
+    const qint64 recorded = present + stats.totalAbsent();
+    if (recorded == 0)
+        return std::nullopt;
+    return int(present * 1000 / recorded);
+}
+
+std::optional<float> AttendanceRate(const MonthStatistics &stats)
+{
+    const auto tenths = attendanceRateTenths(stats);
+    return tenths ? std::optional<float>(float(*tenths) / 10.0f) : std::nullopt;
+}
