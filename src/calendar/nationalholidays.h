@@ -1,0 +1,19 @@
+#pragma once
+
+#include "data/records.h"
+
+#include <QList>
+
+// Days off of a month by the calendar alone: every Saturday and Sunday, the
+// national holidays of the holiday law in force in that year (the current law
+// for years to come), its substitute holidays and its days between holidays.
+//
+// One entry per day off, in ascending day order. Print texts: "土" and "日" for
+// Saturdays and Sundays, also when a holiday falls on them (the holiday keeps
+// its name); "祝" for a national holiday on a weekday; "休日" for 振替休日 and
+// 国民の休日.
+QList<HolidayEntry> nationalHolidays(int gregorianYear, int month);
+
+// Replaces the month's holiday list with the days off of the Heisei year and
+// month (Gregorian year = Heisei year + 1988). Does nothing when either is 0.
+void CalcNationalHolidays(int heiseiYear, int month, RegisterMonth &registerMonth);
