@@ -1,0 +1,59 @@
+#include "widgetplatform.h"
+
+#include "twips.h"
+
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+PromptAnswer tell(Platform &platform, QWidget *parent, const QString &text, PromptIcon icon, const QString &title)
+{
+    return platform.prompts.ask(parent, {text, title, icon, PromptButtons::Ok});
+}
+
+PromptAnswer WidgetPrompts::ask(QWidget *parent, const PromptMessage &message)
+{
+    QMessageBox box(parent);
+    box.setText(message.text);
+    box.setWindowTitle(message.title);
+    switch (message.icon) {
+    case PromptIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case PromptIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case PromptIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case PromptIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case PromptIcon::Question: box.setIcon(QMessageBox::Question); break;
+    }
+    switch (message.buttons) {
+    case PromptButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case PromptButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case PromptButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Cancel: return PromptAnswer::Cancel;
+    case QMessageBox::Yes: return PromptAnswer::Yes;
+    case QMessageBox::No: return PromptAnswer::No;
+    default: return PromptAnswer::Ok;
+    }
+}
+
+QString WidgetPrompts::openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                    const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
+QDate SystemClock::today() const
+{
+    return QDate::currentDate();
+}
+
+QSize PrimaryScreen::sizeTwips() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    const QSize pixels = screen->size();
+    return {pixelsToTwips(pixels.width(), screen->logicalDotsPerInchX()),
+            pixelsToTwips(pixels.height(), screen->logicalDotsPerInchY())};
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "data/settingsstore.h"
+#include "shell/windows/platform.h"
+
+#include <QList>
+#include <QTemporaryDir>
+
+#include <deque>
+
+// Prompts that record every message verbatim and answer from a script; with
+// no scripted answer left, the default button (OK or Yes) is taken.
+class TestPrompts : public Prompts
+{
+public:
+    PromptAnswer ask(QWidget *, const PromptMessage &message) override
+    {
+        messages.append(message);
+        if (!answers.empty()) {
+            const PromptAnswer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return message.buttons == PromptButtons::YesNo ? PromptAnswer::Yes : PromptAnswer::Ok;
+    }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        if (fileNames.empty())
+            return {};
+        const QString name = fileNames.front();
+        fileNames.pop_front();
+        return name;
+    }
+
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const PromptMessage &m : messages)
+            result.append(m.text);
+        return result;
+    }
+
+    QList<PromptMessage> messages;
+    std::deque<PromptAnswer> answers;
+    std::deque<QString> fileNames;
+};
+
+class FixedClock : public Clock
+{
+public:
+    QDate today() const override { return date; }
+    QDate date{2026, 12, 7};
+};
+
+class FixedScreen : public Screen
+{
+public:
+    QSize sizeTwips() const override { return size; }
+    QSize size{1920 * 15, 1080 * 15};
+};
+
+// A complete test platform with its settings store in a temporary folder.
+struct TestPlatform
+{
+    QTemporaryDir folder;
+    TestPrompts prompts;
+    FixedClock clock;
+    FixedScreen screen;
+    SettingsStore store{folder.filePath(QStringLiteral("settings.ini"))};
+    Platform platform{prompts, clock, screen, store};
+};
