@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+// Japanese era years for display and entry. The register keeps every year as a
+// Heisei number (Gregorian − 1988), from which file and folder names follow;
+// what the user sees and types is the era in force: 平成 up to April 2019,
+// 令和 from May 2019 (昭和 before 8 January 1989).
+namespace JapaneseEra {
+
+inline constexpr int HeiseiOffset = 1988;
+
+inline int gregorianFromHeisei(int heiseiYear)
+{
+    return heiseiYear + HeiseiOffset;
+}
+inline int heiseiFromGregorian(int gregorianYear)
+{
+    return gregorianYear - HeiseiOffset;
+}
+
+struct EraYear
+{
+    QString era; // "平成", "令和", …
+    int year = 0;
+
+    friend bool operator==(const EraYear &, const EraYear &) = default;
+};
+
+// The era in force on `date`; a date before the first known era counts in that era.
+EraYear ofDate(const QDate &date);
+// A month belongs to the era in force on its first day.
+EraYear ofMonth(int gregorianYear, int month);
+// A school year (April to March) belongs to the era in force on 1 May of its first year.
+EraYear ofSchoolYear(int gregorianYear);
+
+// The Gregorian year of `eraYear` of `era`; nullopt for an unknown era name.
+std::optional<int> gregorianYear(const QString &era, int eraYear);
+
+// Year 1 of an era is written 元 in titles and messages.
+QString yearText(int eraYear);
+// "令和元年5月", "平成16年4月".
+QString monthTitle(int gregorianYear, int month);
+// "令和元年度", "平成16年度".
+QString schoolYearTitle(int gregorianYear);
+
+// A year typed into an entry box: four digits are a Gregorian year, fewer are
+// a year of `era`. The Gregorian year, or nullopt for anything but digits.
+std::optional<int> parseYearInput(const QString &text, const QString &era);
+
+} // namespace JapaneseEra
