@@ -1,0 +1,76 @@
+#include "commands.h"
+
+#include <QDir>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Usage = u"使い方:\n"
+                      u"  veltra-cli stats FILE.ROD [--year Y --month M]\n"
+                      u"  veltra-cli convert IN OUT        (.ROD から .json へ、.json から .ROD へ)\n"
+                      u"  veltra-cli demo DIR\n"
+                      u"  veltra-cli holidays Y M\n"_s;
+
+using Command = std::function<int(const QStringList &, CommandOutput &)>;
+
+struct NamedCommand
+{
+    QString name;
+    Command run;
+};
+
+const NamedCommand Commands[] = {
+    {u"stats"_s, runStats},
+    {u"convert"_s, runConvert},
+    {u"demo"_s, runDemo},
+    {u"holidays"_s, runHolidays},
+};
+
+} // namespace
+
+int runCommand(const QStringList &arguments, CommandOutput &output)
+{
+    const QString name = arguments.value(0);
+    if (name == u"--help"_s || name == u"-h"_s) {
+        output.out += Usage.toUtf8();
+        return Success;
+    }
+    for (const NamedCommand &command : Commands) {
+        if (command.name == name)
+            return command.run(arguments.mid(1), output);
+    }
+    return usageError(output, Usage);
+}
+
+int usageError(CommandOutput &output, const QString &usage)
+{
+    output.err += usage;
+    return UsageError;
+}
+
+int loadError(CommandOutput &output, const LoadResult &result)
+{
+    output.err += result.describe();
+    if (result.missing())
+        output.err += u": ファイルがありません"_s;
+    output.err += u'\n';
+    return InputError;
+}
+
+int saveError(CommandOutput &output, const SaveResult &result)
+{
+    output.err += u"%1: 保存できません: %2\n"_s.arg(QDir::toNativeSeparators(result.path), result.error);
+    return OutputError;
+}
+
+std::optional<int> parseNumber(const QString &text, int minimum, int maximum)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < minimum || value > maximum || text.startsWith(u'+'))
+        return std::nullopt;
+    return value;
+}

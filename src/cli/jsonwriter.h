@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writes compact UTF-8 JSON with the keys in the order they are given
+// (QJsonObject would sort them). Commas are placed automatically.
+class JsonWriter
+{
+public:
+    JsonWriter &beginObject();
+    JsonWriter &endObject();
+    JsonWriter &beginArray();
+    JsonWriter &endArray();
+    JsonWriter &key(const QString &name);
+    JsonWriter &value(qint64 number);
+    JsonWriter &value(const QString &text);
+    JsonWriter &null();
+
+    template<typename Numbers> JsonWriter &numbers(const Numbers &values)
+    {
+        beginArray();
+        for (const auto number : values)
+            value(qint64(number));
+        return endArray();
+    }
+
+    // The document written so far, ended by a line break.
+    QByteArray document() const { return m_bytes + '\n'; }
+
+private:
+    void beforeValue();
+    void appendString(const QString &text);
+
+    QByteArray m_bytes;
+    bool m_needsComma = false;
+};
