@@ -96,7 +96,7 @@ public:
 private:
     bool fail(const QString &name, const QString &problem)
     {
-        error = name + u": "_s + problem;
+        error = (name.isEmpty() ? u"(JSON)"_s : name) + u": "_s + problem;
         return false;
     }
 };
@@ -105,9 +105,9 @@ bool readHoliday(ItemReader &reader, const QJsonValue &value, const QString &nam
 {
     QJsonObject object;
     return reader.object(value, name, {u"day"_s, u"reason"_s, u"printText"_s}, object)
-           && reader.integer(object[u"day"_s], ItemReader::member(name, u"day"_s), entry.Day)
-           && reader.text(object[u"reason"_s], ItemReader::member(name, u"reason"_s), entry.Reason)
-           && reader.text(object[u"printText"_s], ItemReader::member(name, u"printText"_s), entry.PrintText);
+           && reader.integer(object.value(u"day"_s), ItemReader::member(name, u"day"_s), entry.Day)
+           && reader.text(object.value(u"reason"_s), ItemReader::member(name, u"reason"_s), entry.Reason)
+           && reader.text(object.value(u"printText"_s), ItemReader::member(name, u"printText"_s), entry.PrintText);
 }
 
 bool readMarks(ItemReader &reader, const QJsonValue &value, const QString &name, PupilRecord &pupil)
@@ -116,7 +116,7 @@ bool readMarks(ItemReader &reader, const QJsonValue &value, const QString &name,
     if (!reader.array(value, name, DaySlots, marks))
         return false;
     for (qsizetype d = 0; d < marks.size(); ++d) {
-        if (!reader.text(marks[d], ItemReader::element(name, d), pupil.Marks[d]))
+        if (!reader.text(marks.at(d), ItemReader::element(name, d), pupil.Marks[d]))
             return false;
     }
     return true;
@@ -130,15 +130,15 @@ bool readPupil(ItemReader &reader, const QJsonValue &value, const QString &name,
                          {u"name"_s, u"sex"_s, u"rosterNo"_s, u"grade"_s, u"inDay"_s, u"inKind"_s, u"outDay"_s,
                           u"outKind"_s, u"marks"_s},
                          object)
-           && reader.text(object[u"name"_s], item(u"name"_s), pupil.Name)
-           && reader.text(object[u"sex"_s], item(u"sex"_s), pupil.Sex)
-           && reader.integer(object[u"rosterNo"_s], item(u"rosterNo"_s), pupil.RosterNo)
-           && reader.integer(object[u"grade"_s], item(u"grade"_s), pupil.Grade)
-           && reader.integer(object[u"inDay"_s], item(u"inDay"_s), pupil.InDay)
-           && reader.text(object[u"inKind"_s], item(u"inKind"_s), pupil.InKind)
-           && reader.integer(object[u"outDay"_s], item(u"outDay"_s), pupil.OutDay)
-           && reader.text(object[u"outKind"_s], item(u"outKind"_s), pupil.OutKind)
-           && readMarks(reader, object[u"marks"_s], item(u"marks"_s), pupil);
+           && reader.text(object.value(u"name"_s), item(u"name"_s), pupil.Name)
+           && reader.text(object.value(u"sex"_s), item(u"sex"_s), pupil.Sex)
+           && reader.integer(object.value(u"rosterNo"_s), item(u"rosterNo"_s), pupil.RosterNo)
+           && reader.integer(object.value(u"grade"_s), item(u"grade"_s), pupil.Grade)
+           && reader.integer(object.value(u"inDay"_s), item(u"inDay"_s), pupil.InDay)
+           && reader.text(object.value(u"inKind"_s), item(u"inKind"_s), pupil.InKind)
+           && reader.integer(object.value(u"outDay"_s), item(u"outDay"_s), pupil.OutDay)
+           && reader.text(object.value(u"outKind"_s), item(u"outKind"_s), pupil.OutKind)
+           && readMarks(reader, object.value(u"marks"_s), item(u"marks"_s), pupil);
 }
 
 bool readMonth(ItemReader &reader, const QJsonValue &value, RegisterMonth &month)
@@ -146,20 +146,20 @@ bool readMonth(ItemReader &reader, const QJsonValue &value, RegisterMonth &month
     QJsonObject object;
     QJsonArray holidays;
     QJsonArray pupils;
-    if (!(reader.object(value, u"(JSON)"_s,
+    if (!(reader.object(value, QString(),
                         {u"monthOffFlag"_s, u"monthOffText"_s, u"teacherName"_s, u"holidays"_s, u"pupils"_s}, object)
-          && reader.integer(object[u"monthOffFlag"_s], u"monthOffFlag"_s, month.MonthOffFlag)
-          && reader.text(object[u"monthOffText"_s], u"monthOffText"_s, month.MonthOffText)
-          && reader.text(object[u"teacherName"_s], u"teacherName"_s, month.TeacherName)
-          && reader.array(object[u"holidays"_s], u"holidays"_s, HolidaySlots, holidays)
-          && reader.array(object[u"pupils"_s], u"pupils"_s, PupilSlots, pupils)))
+          && reader.integer(object.value(u"monthOffFlag"_s), u"monthOffFlag"_s, month.MonthOffFlag)
+          && reader.text(object.value(u"monthOffText"_s), u"monthOffText"_s, month.MonthOffText)
+          && reader.text(object.value(u"teacherName"_s), u"teacherName"_s, month.TeacherName)
+          && reader.array(object.value(u"holidays"_s), u"holidays"_s, HolidaySlots, holidays)
+          && reader.array(object.value(u"pupils"_s), u"pupils"_s, PupilSlots, pupils)))
         return false;
     for (qsizetype i = 0; i < holidays.size(); ++i) {
-        if (!readHoliday(reader, holidays[i], ItemReader::element(u"holidays"_s, i), month.HolidayList[i]))
+        if (!readHoliday(reader, holidays.at(i), ItemReader::element(u"holidays"_s, i), month.HolidayList[i]))
             return false;
     }
     for (qsizetype i = 0; i < pupils.size(); ++i) {
-        if (!readPupil(reader, pupils[i], ItemReader::element(u"pupils"_s, i), month.Pupils[i]))
+        if (!readPupil(reader, pupils.at(i), ItemReader::element(u"pupils"_s, i), month.Pupils[i]))
             return false;
     }
     month.HolidayCount = qint16(holidays.size());

@@ -14,7 +14,7 @@ const QStringList BoysNames = {
 
 const QStringList GirlsNames = {
     u"鈴風　結衣"_s,   u"空野　陽菜"_s, u"高波　葵"_s,     u"滝ノ上　紬"_s, u"月岡　凛"_s,
-    u"野々宮　芽依"_s, u"花園　咲良"_s, u"春日野　心春"_s, u"日向坂　楓"_s, u"星見　美月"_s,
+    u"野々宮　芽依"_s, u"花園　咲良"_s, u"春日野　心春"_s, u"丘野　楓"_s,   u"星見　美月"_s,
     u"水城　澪"_s,     u"森下　詩"_s,   u"山吹　花音"_s,   u"夕凪　杏"_s,   u"若葉　琴葉"_s,
 };
 

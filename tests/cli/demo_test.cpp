@@ -1,0 +1,171 @@
+#include "cli/commands.h"
+#include "clitestfiles.h"
+#include "data/classlistfile.h"
+#include "data/monthfile.h"
+#include "data/settingsfile.h"
+#include "demo/demoschoolyear.h"
+#include "demo/demoworkfolder.h"
+#include "register/monthstatistics.h"
+#include "testregistry.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList namesOf(const RegisterMonth &month)
+{
+    QStringList names;
+    for (int i = 0; i < month.PupilCount; ++i)
+        names.append(month.Pupils[i].Name);
+    return names;
+}
+
+} // namespace
+
+class DemoTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_folder.isValid());
+        CommandOutput output;
+        QCOMPARE(runDemo({workFolder()}, output), int(Success));
+        QCOMPARE(output.err, QString());
+    }
+
+    void settingsLoadBack()
+    {
+        ProgramSettings settings;
+        settings.WorkFolder = workFolder();
+        const LoadResult loaded = SettingsFile::load(settings);
+        QVERIFY2(loaded.ok(), qPrintable(loaded.describe()));
+        QCOMPARE(settings.DataFolder, QDir(workFolder()).filePath(u"data"_s));
+        QVERIFY(settings.SchoolCode > 0);
+        QVERIFY(!settings.SchoolName.isEmpty());
+    }
+
+    void classListHasOneClassOfEachKind()
+    {
+        ClassList list;
+        const LoadResult loaded = ClassListFile::load(workFolder(), list);
+        QVERIFY2(loaded.ok(), qPrintable(loaded.describe()));
+        QCOMPARE(list.ClassCount, 3);
+        QCOMPARE(list.Entries[0].Title, u"1年2組"_s);
+        QCOMPARE(list.Entries[0].Kind, OrdinaryClass);
+        QCOMPARE(list.Entries[1].Title, u"ひまわり(知的)"_s);
+        QCOMPARE(list.Entries[1].Kind, SpecialSupportClass);
+        QCOMPARE(list.Entries[2].Title, u"3・4年"_s);
+        QCOMPARE(list.Entries[2].Kind, MultiGradeClass);
+    }
+
+    void monthsCountTheClassChanges_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<int>("pupils");
+        QTest::addColumn<int>("atStart");
+        QTest::addColumn<int>("atEnd");
+        QTest::addColumn<int>("transfersIn");
+        QTest::addColumn<int>("transfersOut");
+        QTest::addColumn<bool>("monthOff");
+        const struct
+        {
+            int year, month, pupils, atStart, atEnd, in, out;
+        } months[] = {
+            {2026, 4, 30, 30, 30, 0, 0},  {2026, 5, 30, 30, 30, 0, 0},  {2026, 6, 30, 30, 30, 0, 0},
+            {2026, 7, 30, 30, 30, 0, 0},  {2026, 8, 30, 30, 30, 0, 0},  {2026, 9, 30, 30, 30, 0, 0},
+            {2026, 10, 31, 30, 31, 1, 0}, {2026, 11, 31, 31, 31, 0, 0}, {2026, 12, 31, 31, 31, 0, 0},
+            {2027, 1, 31, 31, 30, 0, 1},  {2027, 2, 30, 30, 30, 0, 0},  {2027, 3, 30, 30, 30, 0, 0},
+        };
+        for (const auto &m : months) {
+            const QString name = u"%1_%2.ROD"_s.arg(m.year).arg(m.month);
+            QTest::newRow(qPrintable(name))
+                << name << m.pupils << m.atStart << m.atEnd << m.in << m.out << (m.month == 8);
+        }
+    }
+    void monthsCountTheClassChanges()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(int, pupils);
+        QFETCH(int, atStart);
+        QFETCH(int, atEnd);
+        QFETCH(int, transfersIn);
+        QFETCH(int, transfersOut);
+        QFETCH(bool, monthOff);
+        RegisterMonth month;
+        const LoadResult loaded = MonthFile::load(monthFolder().filePath(fileName), month);
+        QVERIFY2(loaded.ok(), qPrintable(loaded.describe()));
+        QCOMPARE(month.PupilCount, pupils);
+        QVERIFY(!month.TeacherName.isEmpty());
+
+        const int year = fileName.left(4).toInt();
+        const int monthNumber = fileName.mid(5).section(u'.', 0, 0).toInt();
+        MonthStatistics stats;
+        ComputeMonthStatistics(month, year - 1988, monthNumber, stats);
+        QCOMPARE(stats.StartBoys + stats.StartGirls, atStart);
+        QCOMPARE(stats.EndBoys + stats.EndGirls, atEnd);
+        QCOMPARE(stats.Changes[ChangeKind::TransferIn], transfersIn);
+        QCOMPARE(stats.Changes[ChangeKind::TransferOut], transfersOut);
+        QCOMPARE(month.MonthOffFlag == 1, monthOff);
+        QCOMPARE(stats.SchoolDays == 0, monthOff);
+        QVERIFY(stats.totalAbsent() > 0 || monthOff);
+    }
+
+    void joinerStaysAndLeaverGoes()
+    {
+        const QList<DemoSchoolYear::Month> year = DemoSchoolYear::months();
+        const auto monthOf = [&](int number) {
+            return std::find_if(year.cbegin(), year.cend(), [&](const auto &m) { return m.month == number; })->data;
+        };
+        const RegisterMonth joining = monthOf(DemoSchoolYear::JoiningMonth);
+        const PupilRecord &joiner = joining.Pupils[joining.PupilCount - 1];
+        QCOMPARE(joiner.InKind, u"入"_s);
+        for (int d = 0; d < joiner.InDay; ++d)
+            QVERIFY(joiner.Marks[d].isEmpty());
+        const RegisterMonth after = monthOf(DemoSchoolYear::JoiningMonth + 1);
+        QCOMPARE(after.Pupils[after.PupilCount - 1].Name, joiner.Name);
+        QCOMPARE(after.Pupils[after.PupilCount - 1].InKind, QString());
+
+        const RegisterMonth leaving = monthOf(DemoSchoolYear::LeavingMonth);
+        const PupilRecord &leaver = leaving.Pupils[DemoSchoolYear::LeavingPupilIndex];
+        QCOMPARE(leaver.OutKind, u"転"_s);
+        for (int d = leaver.OutDay + 1; d < DaySlots; ++d)
+            QVERIFY(leaver.Marks[d].isEmpty());
+        QVERIFY(!namesOf(monthOf(DemoSchoolYear::LeavingMonth + 1)).contains(leaver.Name));
+        QVERIFY(namesOf(monthOf(12)).contains(leaver.Name)); // the month before
+    }
+
+    void secondRunWritesTheSameFiles()
+    {
+        QTemporaryDir again;
+        QVERIFY(DemoWorkFolder::write(again.path()).ok);
+        const QDir first = monthFolder();
+        const QDir second(DemoWorkFolder::monthFolder(DemoWorkFolder::settings(again.path())));
+        const QStringList files = first.entryList(QDir::Files);
+        QCOMPARE(files.size(), 12);
+        for (const QString &file : files)
+            QCOMPARE(readFile(second.filePath(file)), readFile(first.filePath(file)));
+    }
+
+    void unwritableFolderIsReported()
+    {
+        const QString blocker = m_folder.filePath(u"plain-file"_s);
+        QVERIFY(writeFile(blocker, "x"));
+        CommandOutput output;
+        QCOMPARE(runDemo({QDir(blocker).filePath(u"work"_s)}, output), int(OutputError));
+        QVERIFY2(output.err.contains(u"plain-file"_s), qPrintable(output.err));
+    }
+
+private:
+    QString workFolder() const { return m_folder.filePath(u"work"_s); }
+    QDir monthFolder() const { return QDir(workFolder() + u"/data/2026/1年2組"_s); }
+
+    QTemporaryDir m_folder;
+};
+
+VELTRA_TEST(DemoTest)
+#include "demo_test.moc"
