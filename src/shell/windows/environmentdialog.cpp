@@ -1,0 +1,185 @@
+#include "environmentdialog.h"
+
+#include "data/cp932.h"
+#include "data/session.h"
+#include "folderdialog.h"
+#include "folderpath.h"
+#include "platform.h"
+#include "settingssave.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <limits>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The number a school code text starts with, as the settings file keeps it:
+// "1234" is 1234, "ABCD" is 0. nullopt when it does not fit the field.
+std::optional<qint32> schoolCodeValue(const QString &text)
+{
+    qint64 value = 0;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            break;
+        value = value * 10 + (c.unicode() - u'0');
+        if (value > std::numeric_limits<qint32>::max())
+            return std::nullopt;
+    }
+    return qint32(value);
+}
+
+bool endsWithSeparator(const QString &path)
+{
+    return path.endsWith(u'/') || path.endsWith(u'\\');
+}
+
+} // namespace
+
+EnvironmentDialog::EnvironmentDialog(Session &session, Platform &platform, QWidget *parent)
+    : RememberedDialog(platform, u"USER_SET"_s, parent)
+    , m_session(session)
+{
+    setWindowTitle(u"環境設定"_s);
+    createControls();
+    const ProgramSettings &settings = m_session.Settings;
+    m_schoolCode->setText(settings.SchoolCode != 0 ? QString::number(settings.SchoolCode) : QString());
+    m_schoolName->setText(settings.SchoolName);
+    m_teacher->setText(m_session.Register.TeacherName);
+    m_staffCode->setText(settings.StaffCode);
+    m_folder->setText(settings.DataFolder);
+    m_countBySex->setChecked(settings.CountBySex != 0);
+
+    const QSize designed(twipsToPixels(8040, logicalDpiX()), twipsToPixels(3560, logicalDpiY()));
+    setFixedSize(designed.expandedTo(minimumSizeHint()));
+}
+
+void EnvironmentDialog::createControls()
+{
+    auto *layout = new QGridLayout(this);
+    int row = 0;
+    auto addBox = [&](const QString &labelName, const QString &caption, const QString &boxName, int span) {
+        auto *label = new QLabel(caption, this);
+        label->setObjectName(labelName);
+        auto *box = new QLineEdit(this);
+        box->setObjectName(boxName);
+        label->setBuddy(box);
+        layout->addWidget(label, row, 0);
+        layout->addWidget(box, row, 1, 1, span);
+        ++row;
+        return box;
+    };
+    m_schoolCode = addBox(u"Label1"_s, u"学校コード"_s, u"SC_CODE"_s, 1);
+    m_schoolName = addBox(u"Label2"_s, u"学校名"_s, u"SC_NAME"_s, 2);
+    m_teacher = addBox(u"Label4"_s, u"担任氏名"_s, u"TS_NAME"_s, 1);
+    m_staffCode = addBox(u"Label6"_s, u"職員コード"_s, u"TS_CODE"_s, 1);
+    m_folder = addBox(u"Label5"_s, u"ドライブ＆フォルダ設定"_s, u"SET_DIR"_s, 1);
+    m_schoolCode->setMaxLength(13);
+
+    auto *browse = new QPushButton(u"参照"_s, this);
+    browse->setObjectName(u"Command3"_s);
+    browse->setAutoDefault(false);
+    layout->addWidget(browse, row - 1, 2);
+
+    m_countBySex = new QCheckBox(u"在籍者数男女別集計"_s, this);
+    m_countBySex->setObjectName(u"CHK1"_s);
+    layout->addWidget(m_countBySex, row++, 1, 1, 2);
+
+    auto *save = new QPushButton(u"保存終了"_s, this);
+    save->setObjectName(u"OK"_s);
+    save->setDefault(true);
+    auto *cancelButton = new QPushButton(u"ｷｬﾝｾﾙ"_s, this);
+    cancelButton->setObjectName(u"B_ESC"_s);
+    cancelButton->setAutoDefault(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(save);
+    buttons->addWidget(cancelButton);
+    layout->addLayout(buttons, row, 0, 1, 3);
+    layout->setColumnStretch(1, 1);
+
+    connect(browse, &QPushButton::clicked, this, &EnvironmentDialog::browseFolders);
+    connect(save, &QPushButton::clicked, this, &EnvironmentDialog::confirm);
+    connect(cancelButton, &QPushButton::clicked, this, &EnvironmentDialog::reject);
+}
+
+void EnvironmentDialog::refuse(const QString &message)
+{
+    tell(m_platform, this, message, PromptIcon::Critical);
+}
+
+bool EnvironmentDialog::refuseUnencodable(const QString &text)
+{
+    const std::optional<char32_t> character = Cp932::firstUnencodable(Cp932::normalizeText(text));
+    if (character)
+        refuse(Cp932::unencodableMessage(*character));
+    return character.has_value();
+}
+
+void EnvironmentDialog::confirm()
+{
+    const QString code = m_schoolCode->text().trimmed();
+    const QString name = m_schoolName->text().trimmed();
+    const std::optional<qint32> codeValue = schoolCodeValue(code);
+    if (code.size() < 4 || name.size() < 3 || !codeValue) {
+        refuse(u"学校コード又は、学校名が不正です"_s);
+        return;
+    }
+    if (refuseUnencodable(name))
+        return;
+
+    QString folder = m_folder->text().trimmed();
+    if (folder.size() < 2) {
+        refuse(u"ドライブ・フォルダーの設定が不正です"_s);
+        return;
+    }
+    if (refuseUnencodable(folder))
+        return;
+    if (endsWithSeparator(folder)) {
+        folder.chop(1);
+        m_folder->setText(folder);
+    }
+    if (!prepareDataFolder(folder))
+        return;
+
+    ProgramSettings &settings = m_session.Settings;
+    settings.DataFolder = folder;
+    settings.SchoolCode = *codeValue;
+    settings.SchoolName = Cp932::normalizeText(name);
+    settings.CountBySex = m_countBySex->isChecked() ? 1 : 0;
+    if (saveSettings(m_session, m_platform, this))
+        accept();
+}
+
+bool EnvironmentDialog::prepareDataFolder(const QString &folder)
+{
+    const std::optional<QStringList> missing =
+        missingFolders(absoluteFolderPath(m_session.Settings.WorkFolder, folder));
+    if (missing && missing->isEmpty())
+        return true;
+    if (missing) {
+        const PromptMessage question{u"保存データ用フォルダーを作成しますか？"_s, ProgramTitle, PromptIcon::Question,
+                                     PromptButtons::YesNo};
+        if (m_platform.prompts.ask(this, question) == PromptAnswer::No)
+            return false;
+        if (createFolders(*missing))
+            return true;
+    }
+    refuse(u"フォルダーが作成できません"_s);
+    return false;
+}
+
+void EnvironmentDialog::browseFolders()
+{
+    FolderDialog dialog(m_session, m_platform, m_folder->text().trimmed(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_folder->setText(dialog.selectedFolder());
+}

@@ -1,0 +1,302 @@
+#include "mainwindow.h"
+
+#include "calendar/era.h"
+#include "data/classlistfile.h"
+#include "data/monthfile.h"
+#include "data/session.h"
+#include "data/settingsfile.h"
+#include "data/settingsstore.h"
+#include "environmentdialog.h"
+#include "helpwindow.h"
+#include "instancelock.h"
+#include "monthdialog.h"
+#include "platform.h"
+#include "programlook.h"
+#include "register/windows/rollform.h"
+#include "versiondialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <new>
+
+using namespace Qt::StringLiterals;
+
+MainWindow::MainWindow(Session &session, Platform &platform, QWidget *parent)
+    : QMainWindow(parent)
+    , m_session(session)
+    , m_platform(platform)
+{
+    setObjectName(u"MAIN_F"_s);
+    setWindowTitle(u"出席簿"_s);
+    setWindowIcon(programIcon());
+    createMenus();
+
+    m_documents = new QMdiArea(this);
+    m_documents->setObjectName(u"MDI"_s);
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(createCommandBar());
+    layout->addWidget(m_documents, 1);
+    setCentralWidget(central);
+    showDocumentButtons(Document::None);
+}
+
+MainWindow::~MainWindow()
+{
+    setBusyPointer(false);
+}
+
+void MainWindow::createMenus()
+{
+    auto addMenu = [this](const QString &name, const QString &caption) {
+        QMenu *menu = menuBar()->addMenu(caption);
+        menu->setObjectName(name);
+        return menu;
+    };
+    auto addItem = [this](QMenu *menu, const QString &name, const QString &caption) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(name);
+        return action;
+    };
+    QMenu *file = addMenu(u"M_FAILE"_s, u"ファイル"_s);
+    connect(addItem(file, u"M0_NEW"_s, u"新規作成"_s), &QAction::triggered, this, &MainWindow::runMonthCommand);
+    addItem(file, u"M0_TOTAL"_s, u"集計"_s);
+    connect(addItem(file, u"M0_PRT_SET"_s, u"プリンタ設定"_s), &QAction::triggered, this, &MainWindow::runPrinterSetup);
+
+    QMenu *settings = addMenu(u"M_SET"_s, u"設定"_s);
+    connect(addItem(settings, u"M0_USER_SET"_s, u"環境設定"_s), &QAction::triggered, this,
+            &MainWindow::runEnvironmentCommand);
+    addItem(settings, u"M0_CLASS_SET"_s, u"クラス設定"_s);
+
+    QMenu *help = addMenu(u"M_HELP"_s, u"ヘルプ"_s);
+    connect(addItem(help, u"M3_HELP"_s, u"トピックの検索"_s), &QAction::triggered, this, &MainWindow::showHelp);
+    connect(addItem(help, u"M3_VER"_s, u"バージョン情報"_s), &QAction::triggered, this, &MainWindow::showVersion);
+}
+
+QWidget *MainWindow::createCommandBar()
+{
+    auto *bar = new QFrame(this);
+    bar->setObjectName(u"Picture1"_s);
+    bar->setFrameShape(QFrame::StyledPanel);
+    auto *layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(4, 3, 4, 3);
+    auto addButton = [&](const QString &name, const QString &caption) {
+        auto *button = new QPushButton(caption, bar);
+        button->setObjectName(name);
+        button->setFocusPolicy(Qt::TabFocus);
+        layout->addWidget(button);
+        return button;
+    };
+    connect(addButton(u"B_MONTH"_s, u"月データ"_s), &QPushButton::clicked, this, &MainWindow::runMonthCommand);
+    addButton(u"B_TOTAL"_s, u"集計"_s);
+    m_holidayButton = addButton(u"B_HOLIDAY"_s, u"休日設定"_s);
+    m_rosterButton = addButton(u"B_MEIBO"_s, u"名簿読込"_s);
+    m_printButton = addButton(u"B_PRT"_s, u"印刷"_s);
+    m_closeButton = addButton(u"B_CLOSE"_s, u"閉じる"_s);
+    connect(addButton(u"B_END"_s, u"終了"_s), &QPushButton::clicked, this, &MainWindow::close);
+    connect(m_holidayButton, &QPushButton::clicked, this, &MainWindow::openHolidayWindow);
+    connect(m_printButton, &QPushButton::clicked, this, &MainWindow::runPrintCommand);
+    connect(m_closeButton, &QPushButton::clicked, this, &MainWindow::closeDocuments);
+
+    m_periodLabel = new QLabel(bar);
+    m_periodLabel->setObjectName(u"Label1"_s);
+    m_classLabel = new QLabel(bar);
+    m_classLabel->setObjectName(u"Label2"_s);
+    layout->addSpacing(24);
+    layout->addWidget(m_periodLabel);
+    layout->addSpacing(12);
+    layout->addWidget(m_classLabel);
+    layout->addStretch();
+    return bar;
+}
+
+void MainWindow::showDocumentButtons(Document document)
+{
+    const bool editor = document == Document::RegisterEditor;
+    m_holidayButton->setEnabled(editor);
+    m_rosterButton->setEnabled(editor);
+    m_printButton->setEnabled(document != Document::None);
+    m_closeButton->setEnabled(document != Document::None);
+}
+
+void MainWindow::setBusyPointer(bool busy)
+{
+    if (busy == m_busy)
+        return;
+    m_busy = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+bool MainWindow::startUp(InstanceLock &lock)
+{
+    if (!lock.tryLock()) {
+        tell(m_platform, this, u"すでにヴェルトラは実行されています、実行を中止します"_s, PromptIcon::Critical);
+        return false;
+    }
+    recordVersionAtStartup(m_platform.store, m_platform.clock.today());
+    setBusyPointer(true);
+    showDocumentButtons(Document::None);
+    return true;
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    // After the window has appeared, so that any message stands in front of it.
+    QTimer::singleShot(0, this, &MainWindow::loadClassesAndSettings);
+}
+
+void MainWindow::loadClassesAndSettings()
+{
+    setBusyPointer(true);
+    ClassListFile::load(m_session.Settings.WorkFolder, m_session.Classes);
+    const LoadResult settings = SettingsFile::load(m_session.Settings);
+    setBusyPointer(false);
+    if (settings.code == -1) {
+        tell(m_platform, this, u"環境設定ﾌｧｲﾙ読み込みエラー"_s, PromptIcon::Warning);
+        return;
+    }
+    if (settings.code == -2) {
+        tell(m_platform, this, u"環境設定ﾌｧｲﾙが有りません"_s, PromptIcon::Warning);
+        return;
+    }
+    setWindowTitle(u"出席簿 "_s);
+    runMonthCommand();
+}
+
+void MainWindow::runMonthCommand()
+{
+    setBusyPointer(false);
+    if (!closeDocuments())
+        return;
+    MonthDialog dialog(m_session, m_platform, this);
+    dialog.exec();
+    if (m_session.State.HeiseiYear == 0 || m_session.State.Month == 0)
+        return;
+    openMonth();
+}
+
+void MainWindow::openMonth()
+{
+    const AppState &state = m_session.State;
+    m_periodLabel->setText(JapaneseEra::monthTitle(JapaneseEra::gregorianFromHeisei(state.HeiseiYear), state.Month));
+    m_classLabel->setText(state.ClassTitle);
+
+    const LoadResult loaded = MonthFile::load(state, m_session.Register);
+    if (loaded.unreadable()) {
+        tell(m_platform, this, u"データの読込に失敗しました\n"_s + QDir::toNativeSeparators(loaded.path),
+             PromptIcon::Warning);
+        return;
+    }
+    if (loaded.missing()) {
+        const PromptMessage question{u"出席簿データが有りません新規に作成しますか"_s, ProgramTitle, PromptIcon::None,
+                                     PromptButtons::OkCancel};
+        if (m_platform.prompts.ask(this, question) == PromptAnswer::Cancel)
+            return;
+    }
+    if (m_session.Register.HolidayCount == 0)
+        tell(m_platform, this, u"休日設定をしてください"_s);
+    openRegisterEditor();
+}
+
+void MainWindow::openRegisterEditor()
+{
+    try {
+        auto *editor = new RollForm(m_session, m_platform);
+        QMdiSubWindow *window = m_documents->addSubWindow(editor);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        connect(editor, &RollForm::closed, this, [this] { showDocumentButtons(Document::None); });
+        m_editor = editor;
+        window->showMaximized();
+        showDocumentButtons(Document::RegisterEditor);
+    } catch (const std::bad_alloc &) {
+        tell(m_platform, this, u"リソースメモリーが不足しています"_s, PromptIcon::None, QString());
+    }
+}
+
+bool MainWindow::closeDocuments()
+{
+    const QList<QMdiSubWindow *> windows = m_documents->subWindowList();
+    for (QMdiSubWindow *window : windows) {
+        if (!window->close())
+            return false;
+    }
+    return true;
+}
+
+void MainWindow::runPrintCommand()
+{
+    const QString &openSheet = m_session.State.OpenSheet;
+    if (openSheet == u"FORM"_s) {
+        if (m_session.Register.TeacherName.isEmpty()) {
+            tell(m_platform, this, u"担任名を入力してください"_s);
+            return;
+        }
+        openPrintDialog();
+    } else if (openSheet == u"TOTAL"_s) {
+        const PromptMessage question{u"集計データを印刷します"_s, ProgramTitle, PromptIcon::None, PromptButtons::YesNo};
+        if (m_platform.prompts.ask(this, question) != PromptAnswer::No)
+            printTotals();
+    }
+}
+
+void MainWindow::openPrintDialog() {}
+
+void MainWindow::printTotals() {}
+
+void MainWindow::runEnvironmentCommand()
+{
+    if (!closeDocuments())
+        return;
+    EnvironmentDialog dialog(m_session, m_platform, this);
+    dialog.exec();
+}
+
+void MainWindow::openHolidayWindow() {}
+
+void MainWindow::runPrinterSetup()
+{
+    m_printer.runSetup(this);
+}
+
+void MainWindow::showHelp()
+{
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    m_help->showSearchPage();
+}
+
+void MainWindow::showVersion()
+{
+    VersionDialog dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!closeDocuments()) {
+        event->ignore();
+        return;
+    }
+    if (m_help)
+        m_help->close();
+    event->accept();
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "printerchoice.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class HelpWindow;
+class InstanceLock;
+class QLabel;
+class QMdiArea;
+class QPushButton;
+class RollForm;
+struct Platform;
+struct Session;
+
+// MAIN_F: the frame of the program. The register editor and the totals window
+// open as document windows inside it; its buttons and menu route every command.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    MainWindow(Session &session, Platform &platform, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // When the window loads: refuses a second instance (false, after telling
+    // the user), records the version and shows the busy pointer until the
+    // class list and settings are loaded at the first showing.
+    bool startUp(InstanceLock &lock);
+
+    // 月データ / 新規作成: closes the open document, asks for the month in
+    // F_SET and opens it.
+    void runMonthCommand();
+    // Opens the month chosen in AppState: its file, or with the user's consent
+    // an empty month, then the register editor.
+    void openMonth();
+    // The one place where the register editor opens on the open month.
+    void openRegisterEditor();
+    // Closes the document windows (the register editor writes its month);
+    // false when one of them stays open.
+    bool closeDocuments();
+
+    void runPrintCommand();
+    void runEnvironmentCommand();
+    // 休日設定: the holiday window on the open month (a later part of the program).
+    void openHolidayWindow();
+    void runPrinterSetup();
+    void showHelp();
+    void showVersion();
+
+    // The printer that all printing of this run uses.
+    PrinterChoice &printerChoice() { return m_printer; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    enum class Document { None, RegisterEditor, Totals };
+
+    void createMenus();
+    QWidget *createCommandBar();
+    void showDocumentButtons(Document document);
+    void loadClassesAndSettings();
+    void setBusyPointer(bool busy);
+    // The print dialog of the register sheet (a later part of the program).
+    void openPrintDialog();
+    // The printout of the totals window (a later part of the program).
+    void printTotals();
+
+    Session &m_session;
+    Platform &m_platform;
+    PrinterChoice m_printer;
+    QMdiArea *m_documents = nullptr;
+    QPointer<RollForm> m_editor;
+    QPointer<HelpWindow> m_help;
+    QLabel *m_periodLabel = nullptr; // Label1
+    QLabel *m_classLabel = nullptr;  // Label2
+    QPushButton *m_holidayButton = nullptr;
+    QPushButton *m_rosterButton = nullptr;
+    QPushButton *m_printButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    bool m_busy = false;
+    bool m_shown = false;
+};

@@ -1,0 +1,59 @@
+#include "monthchoice.h"
+
+#include "calendar/era.h"
+#include "data/records.h"
+#include "folderpath.h"
+
+#include <QDir>
+
+YearMonth proposedMonth(const AppState &state, const QDate &today)
+{
+    if (state.HeiseiYear != 0) {
+        return {JapaneseEra::gregorianFromHeisei(state.HeiseiYear),
+                state.Month != 0 ? int(state.Month) : today.month()};
+    }
+    const YearMonth current{today.year(), today.month()};
+    return today.day() > 10 ? current : steppedMonth(current, -1);
+}
+
+YearMonth steppedMonth(const YearMonth &yearMonth, int step)
+{
+    YearMonth stepped{yearMonth.gregorianYear, yearMonth.month + step};
+    if (stepped.month > 12) {
+        stepped.month = 1;
+        ++stepped.gregorianYear;
+    } else if (stepped.month < 1) {
+        stepped.month = 12;
+        --stepped.gregorianYear;
+    }
+    return stepped;
+}
+
+int schoolYearOf(const YearMonth &yearMonth)
+{
+    return yearMonth.month < 4 ? yearMonth.gregorianYear - 1 : yearMonth.gregorianYear;
+}
+
+MonthFolders monthFolders(const ProgramSettings &settings, int schoolYear, const QString &classTitle)
+{
+    const QDir dataFolder(absoluteFolderPath(settings.WorkFolder, settings.DataFolder));
+    const QString yearFolder = dataFolder.filePath(QString::number(schoolYear));
+    return {QDir::toNativeSeparators(yearFolder),
+            QDir::toNativeSeparators(QDir(yearFolder).filePath(classTitle.trimmed()))};
+}
+
+void applyMonthChoice(AppState &state, const ProgramSettings &settings, const ClassEntry &classEntry,
+                      const YearMonth &yearMonth)
+{
+    state.HeiseiYear = qint16(JapaneseEra::heiseiFromGregorian(yearMonth.gregorianYear));
+    state.Month = qint16(yearMonth.month);
+    const MonthFolders folders = monthFolders(settings, schoolYearOf(yearMonth), classEntry.Title);
+    state.YearFolder = folders.yearFolder;
+    state.MonthFolder = folders.monthFolder;
+    state.ClassKind = classEntry.Kind;
+    state.ClassGrade = classEntry.Grade;
+    state.ClassGrade2 = classEntry.Grade2;
+    state.ClassName = classEntry.ClassName;
+    state.ClassCategory = classEntry.Category;
+    state.ClassTitle = classEntry.Title;
+}

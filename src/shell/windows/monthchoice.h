@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+struct AppState;
+struct ClassEntry;
+struct ProgramSettings;
+
+// The rules of choosing the month to open, apart from the dialog that shows them.
+
+struct YearMonth
+{
+    int gregorianYear = 0;
+    int month = 0;
+
+    friend bool operator==(const YearMonth &, const YearMonth &) = default;
+};
+
+// The month the dialog proposes: the month chosen before in this run, else
+// the current month from the 11th on and the previous month before it.
+YearMonth proposedMonth(const AppState &state, const QDate &today);
+
+// One month on (+1) or back (−1): past 12 comes 1 of the next year, below 1
+// comes 12 of the previous year.
+YearMonth steppedMonth(const YearMonth &yearMonth, int step);
+
+// The calendar year in which the school year of a month began (April to March).
+int schoolYearOf(const YearMonth &yearMonth);
+
+struct MonthFolders
+{
+    QString yearFolder;
+    QString monthFolder;
+};
+
+// <data folder>/<school year> and <data folder>/<school year>/<class title>,
+// the data folder taken against the work folder when it is relative.
+MonthFolders monthFolders(const ProgramSettings &settings, int schoolYear, const QString &classTitle);
+
+// Makes the month of `classEntry` the open month of AppState.
+void applyMonthChoice(AppState &state, const ProgramSettings &settings, const ClassEntry &classEntry,
+                      const YearMonth &yearMonth);

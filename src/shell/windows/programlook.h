@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+class QApplication;
+
+// The font of every caption, sheet and printout.
+inline const QString RegisterFontFamily = QStringLiteral("ＭＳ 明朝");
+
+// Makes "ＭＳ 明朝" resolve to an installed Mincho font where it is missing
+// (IPAexMincho, then Noto Serif CJK JP) and makes it the program's font.
+void applyProgramFont(QApplication &application);
+
+// The program's icon: the character 出 on a register-green ground.
+QIcon programIcon();
