@@ -65,16 +65,6 @@ private slots:
         QCOMPARE(presetPrintText(index), printText);
     }
 
-    void setHolidayOverwritesTheDaysEntry()
-    {
-        RegisterMonth month;
-        CalcNationalHolidays(2026 - 1988, 5, month);
-        const qint16 count = month.HolidayCount;
-        setHoliday(month, 3, u"創立記念日"_s, u"創立記念日"_s);
-        QCOMPARE(month.HolidayCount, count);
-        QCOMPARE(*entryOfDay(month, 3), (HolidayEntry{3, u"創立記念日"_s, u"創立記念日"_s}));
-    }
-
     void setHolidayAppendsANewDay()
     {
         RegisterMonth month = monthWithDays({5, 20});
@@ -156,15 +146,6 @@ private slots:
         QCOMPARE(usedDays(month), sorted);
         for (int i = 0; i < month.HolidayCount; ++i)
             QCOMPARE(month.HolidayList[i].Reason, u"休%1"_s.arg(month.HolidayList[i].Day));
-    }
-
-    void sortLeavesSlotsBeyondTheCountAlone()
-    {
-        RegisterMonth month = monthWithDays({9, 4});
-        month.HolidayList[2] = {1, u"残り"_s, u"残"_s};
-        ::sortHolidays(month);
-        QCOMPARE(usedDays(month), (QList<int>{4, 9}));
-        QCOMPARE(month.HolidayList[2].Day, qint16(1));
     }
 };
 

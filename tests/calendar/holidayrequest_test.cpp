@@ -33,25 +33,20 @@ private slots:
         QTest::addColumn<int>("lastDay");
         QTest::addColumn<int>("day");
         QTest::newRow("blank") << QString() << 31 << 0;
-        QTest::newRow("only blanks") << u"  "_s << 31 << 0;
         QTest::newRow("zero") << u"0"_s << 31 << 0;
         QTest::newRow("no number") << u"三"_s << 31 << 0;
         QTest::newRow("zero before letters") << u"0日"_s << 31 << 0;
         QTest::newRow("a day") << u"3"_s << 31 << 3;
         QTest::newRow("blanks around") << u" 12 "_s << 31 << 12;
-        QTest::newRow("leading zero") << u"07"_s << 31 << 7;
         QTest::newRow("full-width digits") << u"２１"_s << 31 << 21;
         QTest::newRow("whole number with a point") << u"5.0"_s << 31 << 5;
-        QTest::newRow("first day") << u"1"_s << 28 << 1;
         QTest::newRow("last day of February") << u"28"_s << 28 << 28;
         QTest::newRow("after February") << u"29"_s << 28 << Unreadable;
         QTest::newRow("31 in a 30-day month") << u"31"_s << 30 << Unreadable;
         QTest::newRow("after any month") << u"32"_s << 31 << Unreadable;
         QTest::newRow("negative") << u"-1"_s << 31 << Unreadable;
         QTest::newRow("fraction") << u"2.5"_s << 31 << Unreadable;
-        QTest::newRow("fraction below one") << u"0.5"_s << 31 << Unreadable;
         QTest::newRow("number then letters") << u"3日"_s << 31 << Unreadable;
-        QTest::newRow("huge") << u"99999999999"_s << 31 << Unreadable;
     }
     void readTypedDay()
     {
