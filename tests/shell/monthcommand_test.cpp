@@ -1,0 +1,227 @@
+#include "shell/windows/mainwindow.h"
+
+#include "data/monthfile.h"
+#include "shell/windows/monthchoice.h"
+#include "shellfixture.h"
+#include "testregistry.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString MissingQuestion = u"出席簿データが有りません新規に作成しますか"_s;
+const QString HolidayReminder = u"休日設定をしてください"_s;
+
+// Chooses April of Heisei 16 (or the given month) of class 1年2組 as the month dialog does.
+void chooseMonth(ShellFixture &fixture, int gregorianYear = 2004, int month = 4)
+{
+    fixture.addClass(u"1年2組"_s);
+    applyMonthChoice(fixture.session.State, fixture.session.Settings, fixture.session.Classes.Entries[0],
+                     {gregorianYear, month});
+    QDir().mkpath(fixture.session.State.MonthFolder);
+}
+
+RegisterMonth monthWithHolidays()
+{
+    RegisterMonth month;
+    month.HolidayCount = 1;
+    month.HolidayList[0] = {29, u"昭和の日"_s, u"祝"_s};
+    month.PupilCount = 1;
+    month.Pupils[0].Name = u"山田 太郎"_s;
+    month.Pupils[0].Sex = u"男"_s;
+    return month;
+}
+
+int documentCount(const MainWindow &window)
+{
+    return int(named<QMdiArea>(window, u"MDI"_s)->subWindowList().size());
+}
+
+bool enabled(const MainWindow &window, const QString &button)
+{
+    return named(window, button)->isEnabled();
+}
+
+} // namespace
+
+class MonthCommandTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void missingFileIsCreatedOnlyWithConsent_data()
+    {
+        QTest::addColumn<PromptAnswer>("answer");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("editorOpen");
+        QTest::newRow("OK") << PromptAnswer::Ok << QStringList{MissingQuestion, HolidayReminder} << true;
+        QTest::newRow("Cancel") << PromptAnswer::Cancel << QStringList{MissingQuestion} << false;
+    }
+    void missingFileIsCreatedOnlyWithConsent()
+    {
+        QFETCH(PromptAnswer, answer);
+        QFETCH(QStringList, messages);
+        QFETCH(bool, editorOpen);
+        ShellFixture fixture;
+        chooseMonth(fixture);
+        fixture.test.prompts.answers = {answer};
+        MainWindow window(fixture.session, fixture.test.platform);
+        window.openMonth();
+
+        QCOMPARE(fixture.test.prompts.texts(), messages);
+        QCOMPARE(fixture.test.prompts.messages.first(),
+                 (PromptMessage{MissingQuestion, u"ヴェルトラ"_s, PromptIcon::None, PromptButtons::OkCancel}));
+        QCOMPARE(documentCount(window), editorOpen ? 1 : 0);
+        QCOMPARE(fixture.session.State.OpenSheet, editorOpen ? u"FORM"_s : QString());
+        for (const QString &button : {u"B_HOLIDAY"_s, u"B_MEIBO"_s, u"B_PRT"_s, u"B_CLOSE"_s})
+            QCOMPARE(enabled(window, button), editorOpen);
+        QVERIFY(!QFile::exists(MonthFile::filePath(fixture.session.State)));
+    }
+
+    void monthWithHolidaysOpensWithoutQuestions()
+    {
+        ShellFixture fixture;
+        chooseMonth(fixture);
+        QVERIFY(MonthFile::save(fixture.session.State, monthWithHolidays()).ok);
+        MainWindow window(fixture.session, fixture.test.platform);
+        window.openMonth();
+        QVERIFY(fixture.test.prompts.messages.isEmpty());
+        QCOMPARE(documentCount(window), 1);
+        QVERIFY(named<QMdiArea>(window, u"MDI"_s)->subWindowList().first()->isMaximized());
+        QCOMPARE(fixture.session.Register.Pupils[0].Name, u"山田 太郎"_s);
+    }
+
+    void labelsNameTheOpenMonthInItsEra_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<QString>("period");
+        QTest::newRow("平成16年4月") << 2004 << 4 << u"平成16年4月"_s;
+        QTest::newRow("last month of 平成") << 2019 << 4 << u"平成31年4月"_s;
+        QTest::newRow("first month of 令和") << 2019 << 5 << u"令和元年5月"_s;
+        QTest::newRow("January of a school year") << 2027 << 1 << u"令和9年1月"_s;
+    }
+    void labelsNameTheOpenMonthInItsEra()
+    {
+        QFETCH(int, year);
+        QFETCH(int, month);
+        QFETCH(QString, period);
+        ShellFixture fixture;
+        chooseMonth(fixture, year, month);
+        fixture.test.prompts.answers = {PromptAnswer::Cancel};
+        MainWindow window(fixture.session, fixture.test.platform);
+        window.openMonth();
+        QCOMPARE(named<QLabel>(window, u"Label1"_s)->text(), period);
+        QCOMPARE(named<QLabel>(window, u"Label2"_s)->text(), u"1年2組"_s);
+    }
+
+    void unreadableFileIsNeverTakenForMissing()
+    {
+        ShellFixture fixture;
+        chooseMonth(fixture);
+        const QString path = MonthFile::filePath(fixture.session.State);
+        const QByteArray damaged("0,\"\",1,\r\nnot a register\r\n");
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(damaged);
+        }
+        MainWindow window(fixture.session, fixture.test.platform);
+        window.openMonth();
+
+        QCOMPARE(fixture.test.prompts.messages,
+                 (QList<PromptMessage>{{u"データの読込に失敗しました\n"_s + QDir::toNativeSeparators(path),
+                                        u"ヴェルトラ"_s, PromptIcon::Warning, PromptButtons::Ok}}));
+        QCOMPARE(documentCount(window), 0);
+        QVERIFY(!enabled(window, u"B_CLOSE"_s));
+        window.close();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), damaged);
+    }
+
+    void closingTheEditorWritesTheMonth()
+    {
+        ShellFixture fixture;
+        chooseMonth(fixture);
+        MainWindow window(fixture.session, fixture.test.platform);
+        window.openMonth();
+        QCOMPARE(documentCount(window), 1);
+        click(window, u"B_CLOSE"_s);
+        QTRY_COMPARE(documentCount(window), 0);
+        QVERIFY(QFile::exists(MonthFile::filePath(fixture.session.State)));
+        QVERIFY(fixture.session.State.OpenSheet.isEmpty());
+        for (const QString &button : {u"B_HOLIDAY"_s, u"B_MEIBO"_s, u"B_PRT"_s, u"B_CLOSE"_s})
+            QVERIFY2(!enabled(window, button), qPrintable(button));
+    }
+
+    void monthCommandClosesTheOpenMonthFirst()
+    {
+        ShellFixture fixture;
+        chooseMonth(fixture);
+        MainWindow window(fixture.session, fixture.test.platform);
+        window.openMonth();
+        const QString path = MonthFile::filePath(fixture.session.State);
+        QString dialogShown;
+        int documentsWhileAsking = -1;
+        NextModalDialog handler([&](QDialog &dialog) {
+            dialogShown = dialog.objectName();
+            documentsWhileAsking = documentCount(window);
+            click(dialog, u"ESC"_s);
+        });
+        click(window, u"B_MONTH"_s);
+        QCOMPARE(dialogShown, u"F_SET"_s);
+        QCOMPARE(documentsWhileAsking, 0);
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(documentCount(window), 0);
+    }
+
+    void monthCommandOpensTheChosenMonth()
+    {
+        ShellFixture fixture;
+        fixture.addClass(u"1年2組"_s);
+        fixture.test.clock.date = QDate(2005, 1, 11);
+        MainWindow window(fixture.session, fixture.test.platform);
+        NextModalDialog handler([](QDialog &dialog) { click(dialog, u"OK"_s); });
+        window.runMonthCommand();
+        QCOMPARE(fixture.test.prompts.texts(), (QStringList{MissingQuestion, HolidayReminder}));
+        QCOMPARE(documentCount(window), 1);
+        QCOMPARE(MonthFile::filePath(fixture.session.State),
+                 fixture.session.Settings.DataFolder + u"/2004/1年2組/2005_1.ROD"_s);
+    }
+
+    void printCommand_data()
+    {
+        QTest::addColumn<QString>("openSheet");
+        QTest::addColumn<QString>("teacher");
+        QTest::addColumn<QList<PromptMessage>>("messages");
+        QTest::newRow("nothing open") << QString() << QString() << QList<PromptMessage>();
+        QTest::newRow("register without teacher")
+            << u"FORM"_s << QString()
+            << QList<PromptMessage>{
+                   {u"担任名を入力してください"_s, u"ヴェルトラ"_s, PromptIcon::None, PromptButtons::Ok}};
+        QTest::newRow("totals") << u"TOTAL"_s << QString()
+                                << QList<PromptMessage>{{u"集計データを印刷します"_s, u"ヴェルトラ"_s, PromptIcon::None,
+                                                         PromptButtons::YesNo}};
+    }
+    void printCommand()
+    {
+        QFETCH(QString, openSheet);
+        QFETCH(QString, teacher);
+        QFETCH(QList<PromptMessage>, messages);
+        ShellFixture fixture;
+        MainWindow window(fixture.session, fixture.test.platform);
+        fixture.session.State.OpenSheet = openSheet;
+        fixture.session.Register.TeacherName = teacher;
+        window.runPrintCommand();
+        QCOMPARE(fixture.test.prompts.messages, messages);
+    }
+};
+
+VELTRA_TEST(MonthCommandTest)
+#include "monthcommand_test.moc"
