@@ -1,100 +1,108 @@
 #include "jsonwriter.h"
 
+namespace {
+
+QByteArray quoted(const QString &text)
+{
+    QByteArray result = "\"";
+    for (const char byte : text.toUtf8()) {
+        switch (byte) {
+        case '"':
+            result += "\\\"";
+            break;
+        case '\\':
+            result += "\\\\";
+            break;
+        case '\n':
+            result += "\\n";
+            break;
+        case '\r':
+            result += "\\r";
+            break;
+        case '\t':
+            result += "\\t";
+            break;
+        default:
+            if (byte >= 0 && byte < 0x20)
+                result += "\\u00" + QByteArray::number(byte, 16).rightJustified(2, '0');
+            else
+                result += byte;
+        }
+    }
+    return result + '"';
+}
+
+} // namespace
+
 JsonWriter &JsonWriter::beginObject()
 {
-    beforeValue();
-    m_bytes += '{';
-    m_needsComma = false;
-    return *this;
+    return open('{');
 }
 
 JsonWriter &JsonWriter::endObject()
 {
-    m_bytes += '}';
-    m_needsComma = true;
-    return *this;
+    return close('}');
 }
 
 JsonWriter &JsonWriter::beginArray()
 {
-    beforeValue();
-    m_bytes += '[';
-    m_needsComma = false;
-    return *this;
+    return open('[');
 }
 
 JsonWriter &JsonWriter::endArray()
 {
-    m_bytes += ']';
-    m_needsComma = true;
-    return *this;
+    return close(']');
 }
 
 JsonWriter &JsonWriter::key(const QString &name)
 {
-    beforeValue();
-    appendString(name);
-    m_bytes += ':';
+    separate();
+    m_bytes += quoted(name) + ':';
     m_needsComma = false;
     return *this;
 }
 
 JsonWriter &JsonWriter::value(qint64 number)
 {
-    beforeValue();
-    m_bytes += QByteArray::number(number);
-    m_needsComma = true;
-    return *this;
+    return scalar(QByteArray::number(number));
 }
 
 JsonWriter &JsonWriter::value(const QString &text)
 {
-    beforeValue();
-    appendString(text);
-    m_needsComma = true;
-    return *this;
+    return scalar(quoted(text));
 }
 
 JsonWriter &JsonWriter::null()
 {
-    beforeValue();
-    m_bytes += "null";
+    return scalar("null");
+}
+
+JsonWriter &JsonWriter::open(char bracket)
+{
+    separate();
+    m_bytes += bracket;
+    m_needsComma = false;
+    return *this;
+}
+
+JsonWriter &JsonWriter::close(char bracket)
+{
+    m_bytes += bracket;
     m_needsComma = true;
     return *this;
 }
 
-void JsonWriter::beforeValue()
+JsonWriter &JsonWriter::scalar(const QByteArray &json)
+{
+    separate();
+    m_bytes += json;
+    m_needsComma = true;
+    return *this;
+}
+
+// A value or key follows another at the same level.
+void JsonWriter::separate()
 {
     if (m_needsComma)
         m_bytes += ',';
-}
-
-void JsonWriter::appendString(const QString &text)
-{
-    m_bytes += '"';
-    for (const char byte : text.toUtf8()) {
-        switch (byte) {
-        case '"':
-            m_bytes += "\\\"";
-            break;
-        case '\\':
-            m_bytes += "\\\\";
-            break;
-        case '\n':
-            m_bytes += "\\n";
-            break;
-        case '\r':
-            m_bytes += "\\r";
-            break;
-        case '\t':
-            m_bytes += "\\t";
-            break;
-        default:
-            if (byte >= 0 && byte < 0x20)
-                m_bytes += "\\u00" + QByteArray::number(byte, 16).rightJustified(2, '0');
-            else
-                m_bytes += byte;
-        }
-    }
-    m_bytes += '"';
 }

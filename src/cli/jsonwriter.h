@@ -29,8 +29,10 @@ public:
     QByteArray document() const { return m_bytes + '\n'; }
 
 private:
-    void beforeValue();
-    void appendString(const QString &text);
+    JsonWriter &open(char bracket);
+    JsonWriter &close(char bracket);
+    JsonWriter &scalar(const QByteArray &json);
+    void separate();
 
     QByteArray m_bytes;
     bool m_needsComma = false;

@@ -19,6 +19,7 @@ private slots:
         QTest::newRow("golden 2004_5") << readFile(goldenPath(u"2004_5.ROD"_s));
         QTest::newRow("backslash and tab in texts")
             << QByteArray("0,\"C:\\x\ty\",1,0,\"\\\\\",\"\",\"\"\r\n9,\"a\\\",\"\\\",\"\",\"\"\r\n");
+        QTest::newRow("control characters in texts") << QByteArray("0,\"\x01\x1F\x7F\",0,0,\"\",\"\",\"\"\r\n");
         QTest::newRow("empty month") << QByteArray("0,\"\",0,0,\"\",\"\",\"\"\r\n");
         for (const DemoSchoolYear::Month &month : DemoSchoolYear::months()) {
             const QByteArray name =
