@@ -67,12 +67,13 @@ inline void click(const QObject &parent, const QString &buttonName)
     QTest::mouseClick(named<QAbstractButton>(parent, buttonName), Qt::LeftButton);
 }
 
-// Replaces the text of a box as the user would, ending with the box losing the focus.
+// Replaces the text of a box as typing would (through its validator), ending
+// with the box losing the focus.
 inline void typeInto(const QObject &parent, const QString &boxName, const QString &text)
 {
     QLineEdit *box = named<QLineEdit>(parent, boxName);
     box->clear();
-    QTest::keyClicks(box, text);
+    box->insert(text);
     emit box->editingFinished();
 }
 
