@@ -1,0 +1,147 @@
+#include "shell/windows/environmentdialog.h"
+#include "shell/windows/folderdialog.h"
+#include "shell/windows/helpwindow.h"
+#include "shell/windows/monthdialog.h"
+#include "shell/windows/twips.h"
+#include "shell/windows/versiondialog.h"
+
+#include "data/settingsstore.h"
+#include "shellfixture.h"
+#include "testregistry.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+std::unique_ptr<QDialog> openDialog(const QString &name, ShellFixture &fixture)
+{
+    if (name == u"F_SET"_s)
+        return std::make_unique<MonthDialog>(fixture.session, fixture.test.platform);
+    if (name == u"USER_SET"_s)
+        return std::make_unique<EnvironmentDialog>(fixture.session, fixture.test.platform);
+    return std::make_unique<FolderDialog>(fixture.session, fixture.test.platform, QString());
+}
+
+QPoint pixels(const QWidget &window, int leftTwips, int topTwips)
+{
+    return {twipsToPixels(leftTwips, window.logicalDpiX()), twipsToPixels(topTwips, window.logicalDpiY())};
+}
+
+void addDialogColumn()
+{
+    QTest::addColumn<QString>("window");
+}
+
+} // namespace
+
+class DialogsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void positionIsRestoredOnTheScreen_data()
+    {
+        addDialogColumn();
+        QTest::addColumn<QString>("storedLeft"); // empty = never stored
+        QTest::addColumn<QString>("storedTop");
+        QTest::addColumn<QPoint>("twips");
+        // The test screen is 28800 × 16200 twips.
+        for (const QString &window : {u"F_SET"_s, u"USER_SET"_s, u"DF_SET"_s}) {
+            auto row = [&](const char *name) { return &QTest::addRow("%s %s", qPrintable(window), name); };
+            *row("never placed") << window << QString() << QString() << QPoint(0, 0);
+            *row("on the screen") << window << u"1500"_s << u"3000"_s << QPoint(1500, 3000);
+            *row("left beyond the screen") << window << u"30000"_s << u"3000"_s << QPoint(0, 3000);
+            *row("top beyond the screen") << window << u"1500"_s << u"15300"_s << QPoint(1500, 0);
+            *row("last place on the screen") << window << u"27800"_s << u"15200"_s << QPoint(27800, 15200);
+        }
+    }
+    void positionIsRestoredOnTheScreen()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, storedLeft);
+        QFETCH(QString, storedTop);
+        QFETCH(QPoint, twips);
+        ShellFixture fixture;
+        if (!storedLeft.isEmpty()) {
+            fixture.test.store.setValue(u"Position"_s, window + u" Left"_s, storedLeft);
+            fixture.test.store.setValue(u"Position"_s, window + u" Top"_s, storedTop);
+        }
+        std::unique_ptr<QDialog> dialog = openDialog(window, fixture);
+        QCOMPARE(dialog->objectName(), window);
+        dialog->show();
+        QCOMPARE(dialog->pos(), pixels(*dialog, twips.x(), twips.y()));
+    }
+
+    void positionIsSavedHoweverTheDialogCloses_data()
+    {
+        addDialogColumn();
+        QTest::addColumn<bool>("accepted");
+        for (const QString &window : {u"F_SET"_s, u"USER_SET"_s, u"DF_SET"_s}) {
+            QTest::addRow("%s accepted", qPrintable(window)) << window << true;
+            QTest::addRow("%s closed", qPrintable(window)) << window << false;
+        }
+    }
+    void positionIsSavedHoweverTheDialogCloses()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, accepted);
+        ShellFixture fixture;
+        std::unique_ptr<QDialog> dialog = openDialog(window, fixture);
+        dialog->show();
+        dialog->move(pixels(*dialog, 2400, 1200));
+        if (accepted)
+            dialog->accept();
+        else
+            dialog->close();
+        QCOMPARE(fixture.test.store.value(u"Position"_s, window + u" Left"_s), u"2400"_s);
+        QCOMPARE(fixture.test.store.value(u"Position"_s, window + u" Top"_s), u"1200"_s);
+    }
+
+    void versionDialog()
+    {
+        VersionDialog dialog;
+        QCOMPARE(dialog.objectName(), u"VER_FORM"_s);
+        QCOMPARE(dialog.windowTitle(), u"バージョン情報"_s);
+        QCOMPARE(named<QLabel>(dialog, u"Label1"_s)->text(), u"ヴェルトラ"_s);
+        QCOMPARE(named<QLabel>(dialog, u"Label2"_s)->text(), u"Version 1.00   100.4.724"_s);
+        QVERIFY(named<QLabel>(dialog, u"Label3"_s)->text().isEmpty());
+    }
+
+    void versionLineDoubleClickTogglesTheLowerPart()
+    {
+        VersionDialog dialog;
+        dialog.show();
+        const int shortHeight = twipsToPixels(2150, dialog.logicalDpiY());
+        const int tallHeight = twipsToPixels(2800, dialog.logicalDpiY());
+        QLabel *version = named<QLabel>(dialog, u"Label2"_s);
+        QLabel *lower = named<QLabel>(dialog, u"Label4"_s);
+        QCOMPARE(dialog.height(), shortHeight);
+        QVERIFY(!lower->isVisible());
+        QTest::mouseDClick(version, Qt::LeftButton);
+        QCOMPARE(dialog.height(), tallHeight);
+        QVERIFY(lower->isVisible());
+        QVERIFY(!lower->text().isEmpty());
+        QTest::mouseDClick(version, Qt::LeftButton);
+        QCOMPARE(dialog.height(), shortHeight);
+        QVERIFY(!lower->isVisible());
+    }
+
+    void helpHoldsTheManualWithTopicsAndSearch()
+    {
+        HelpWindow help;
+        QListWidget *topics = named<QListWidget>(help, u"TOPICS"_s);
+        QVERIFY(topics->count() >= 8);
+        QVERIFY(help.findNext(u"休日設定"_s));
+        QVERIFY(named<QLabel>(help, u"FIND_NOTE"_s)->text().isEmpty());
+        QVERIFY(!help.findNext(u"存在しない語句ＸＹＺ"_s));
+        QCOMPARE(named<QLabel>(help, u"FIND_NOTE"_s)->text(), u"「存在しない語句ＸＹＺ」は見つかりません"_s);
+    }
+};
+
+VELTRA_TEST(DialogsTest)
+#include "dialogs_test.moc"
