@@ -4,6 +4,7 @@
 #include "cli/convertcommand.cpp"
 #include "cli/democommand.cpp"
 #include "cli/holidayscommand.cpp"
+#include "cli/jsonitemreader.cpp"
 #include "cli/jsonwriter.cpp"
 #include "cli/monthjson.cpp"
 #include "cli/statscommand.cpp"
