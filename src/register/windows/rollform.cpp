@@ -2,44 +2,387 @@
 
 #include "data/monthfile.h"
 #include "data/session.h"
+#include "markpalette.h"
+#include "pupilentry.h"
+#include "register/markentry.h"
+#include "register/paletteentries.h"
+#include "register/pupillist.h"
+#include "register/sheetcanvas.h"
+#include "register/sheetclick.h"
+#include "register/sheetdrawing.h"
+#include "sheetpanel.h"
+#include "sheetsurface.h"
 #include "shell/windows/platform.h"
+#include "shell/windows/twips.h"
+#include "typedtext.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The controls above the sheet, in twips from the window's top left.
+constexpr int Margin = 60;
+constexpr int SheetTop = 900;
+constexpr QRect PaletteArea{Margin, 20, 6300, 800};
+constexpr QPoint TeacherLabelAt{6540, 340};
+constexpr QRect TeacherArea{6960, 290, 2200, 320};
+constexpr int ButtonsTop = 250;
+constexpr int ButtonHeight = 400;
+constexpr int ListButtonsLeft = 9360;
+constexpr int ListButtonWidth = 760;
+constexpr int UndoButtonsLeft = 11900;
+constexpr int UndoButtonWidth = 940;
+constexpr int ButtonGap = 60;
+
+// The window's least width when it opens (Form_Load), and how much of the
+// main window's client area it leaves free below.
+constexpr int LeastWidth = 11500;
+
+const QString UndrawableMessage = u"表示出来ないデータが含まれていました"_s;
+
+QString saveFailure(const SaveResult &result)
+{
+    QString text = u"データの保存に失敗しました\n"_s + QDir::toNativeSeparators(result.path);
+    if (!result.error.isEmpty())
+        text += u"\n"_s + result.error;
+    return text;
+}
+
+} // namespace
 
 RollForm::RollForm(Session &session, Platform &platform, QWidget *parent)
     : QWidget(parent)
     , m_session(session)
     , m_platform(platform)
+    , m_history(session.Register)
 {
     setObjectName(u"ROLL_FORM"_s);
+    setFont(QFont(SheetFontFamily, 10));
+    setWindowTitle(session.State.ClassTitle);
     m_session.State.OpenSheet = u"FORM"_s;
+
+    buildTopBand();
+    m_sheet = new SheetPanel(m_session, this);
+    m_sheet->move(twipsToPixels(Margin, logicalDpiX()), twipsToPixels(SheetTop, logicalDpiY()));
+    m_entry = new PupilEntry(m_session, m_platform, *m_sheet, m_dummy);
+    m_dummy->setFocusProxy(m_sheet->rows());
+    buildUndo();
+
+    connect(m_sheet->rows(), &SheetSurface::clickedAt, this, &RollForm::clickSheet);
+    connect(m_sheet->rows(), &SheetSurface::keyPressed, this, &RollForm::sheetKeyPressed);
+    connect(m_entry, &PupilEntry::changed, this, &RollForm::RefreshSheet);
+    connect(m_entry, &PupilEntry::movedTo, this, [this](int row) {
+        m_sheet->showUnderline(row);
+        m_sheet->placeCursor({row, m_sheet->cellCursor().column});
+    });
+
+    m_palette->choose(1);
+    resize(twipsToPixels(2 * Margin, logicalDpiX()) + m_sheet->preferredWidth(), twipsToPixels(10500, logicalDpiY()));
     RefreshSheet();
+    placeCursorOnToday();
+    m_sheet->rows()->setFocus();
 }
 
 RollForm::~RollForm() = default;
 
+void RollForm::buildTopBand()
+{
+    const auto pixels = [this](QRect twips) {
+        return QRect(twipsToPixels(twips.x(), logicalDpiX()), twipsToPixels(twips.y(), logicalDpiY()),
+                     twipsToPixels(twips.width(), logicalDpiX()), twipsToPixels(twips.height(), logicalDpiY()));
+    };
+    m_palette = new MarkPalette(this);
+    m_palette->setGeometry(pixels(PaletteArea));
+
+    auto *teacherLabel = new QLabel(u"担任"_s, this);
+    teacherLabel->setObjectName(u"Label1"_s);
+    teacherLabel->move(pixels(QRect(TeacherLabelAt, QSize())).topLeft());
+    m_teacher = new QLineEdit(this);
+    m_teacher->setObjectName(u"TS_NAME"_s);
+    m_teacher->setGeometry(pixels(TeacherArea));
+    connect(m_teacher, &QLineEdit::textEdited, this, &RollForm::teacherNameEdited);
+
+    const auto button = [&](const QString &name, const QString &caption, int index) {
+        auto *created = new QPushButton(caption, this);
+        created->setObjectName(name);
+        created->setFocusPolicy(Qt::TabFocus);
+        const int left = ListButtonsLeft + index * (ListButtonWidth + ButtonGap);
+        created->setGeometry(pixels({left, ButtonsTop, ListButtonWidth, ButtonHeight}));
+        return created;
+    };
+    m_delete = button(u"B_DEL"_s, u"削除"_s, 0);
+    m_up = button(u"B_UP"_s, u"上"_s, 1);
+    m_down = button(u"B_DOWN"_s, u"下"_s, 2);
+    connect(m_delete, &QPushButton::clicked, this, &RollForm::deleteSelected);
+    connect(m_up, &QPushButton::clicked, this, [this] { moveSelected(-1); });
+    connect(m_down, &QPushButton::clicked, this, [this] { moveSelected(1); });
+
+    m_dummy = new QLineEdit(this);
+    m_dummy->setObjectName(u"DUMMY_BOX"_s);
+    m_dummy->hide();
+}
+
+void RollForm::buildUndo()
+{
+    const auto pixels = [this](int left) {
+        return QRect(twipsToPixels(left, logicalDpiX()), twipsToPixels(ButtonsTop, logicalDpiY()),
+                     twipsToPixels(UndoButtonWidth, logicalDpiX()), twipsToPixels(ButtonHeight, logicalDpiY()));
+    };
+    const auto action = [&](const QString &caption, const QList<QKeySequence> &keys, int left) {
+        auto *created = new QAction(caption, this);
+        created->setShortcuts(keys);
+        created->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(created);
+        auto *shown = new QToolButton(this);
+        shown->setDefaultAction(created);
+        shown->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        shown->setFocusPolicy(Qt::NoFocus);
+        shown->setGeometry(pixels(left));
+        return created;
+    };
+    m_undo = action(u"元に戻す"_s, {QKeySequence::Undo}, UndoButtonsLeft);
+    m_redo = action(u"やり直し"_s, {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+                    UndoButtonsLeft + UndoButtonWidth + ButtonGap);
+    m_undo->setObjectName(u"UNDO"_s);
+    m_redo->setObjectName(u"REDO"_s);
+    connect(m_undo, &QAction::triggered, this, &RollForm::undo);
+    connect(m_redo, &QAction::triggered, this, &RollForm::redo);
+}
+
 void RollForm::RefreshSheet()
 {
     m_session.computeStatistics();
-    update();
+    m_history.track(m_session.Register);
+    m_sheet->setHighlightedRow(-1);
+    m_sheet->refresh();
+    if (m_teacher->text() != m_session.Register.TeacherName)
+        m_teacher->setText(m_session.Register.TeacherName);
+    m_undo->setEnabled(m_history.canUndo());
+    m_redo->setEnabled(m_history.canRedo());
+    reportUndrawableRows();
+}
+
+void RollForm::reportUndrawableRows()
+{
+    const bool drawable = rowsDrawable(m_session.Register);
+    if (!drawable && !m_toldUndrawable)
+        tell(m_platform, this, UndrawableMessage);
+    m_toldUndrawable = !drawable;
+}
+
+void RollForm::placeCursorOnToday()
+{
+    const QDate today = m_platform.clock.today();
+    const bool openMonthIsNow =
+        today.year() == m_session.State.HeiseiYear + 1988 && today.month() == m_session.State.Month;
+    m_sheet->placeCursor(SheetCursor::atDay(0, openMonthIsNow ? today.day() - 1 : 0, m_sheet->cursorBounds()));
+}
+
+void RollForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_sheet->layoutSheet(pixelsToTwips(height(), logicalDpiY()));
+}
+
+void RollForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_placed) {
+        m_placed = true;
+        placeInMainWindow();
+    }
+}
+
+// Form_Load: the window takes the main window's whole client area, and at
+// least the width that shows the names and most day columns.
+void RollForm::placeInMainWindow()
+{
+    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (!frame || !frame->mdiArea() || frame->isMaximized())
+        return;
+    const QSize room = frame->mdiArea()->viewport()->size();
+    frame->setGeometry(0, 0, std::max(room.width(), twipsToPixels(LeastWidth, logicalDpiX())), room.height());
+}
+
+void RollForm::clickSheet(QPoint at)
+{
+    const RegisterMonth &month = m_session.Register;
+    const SheetHit hit = hitTest(at, month.PupilCount, m_session.State.ClassKind);
+    if (hit.target == SheetHit::Target::None)
+        return;
+    if (hit.target == SheetHit::Target::EmptyRowRest) {
+        m_sheet->hideUnderline();
+        return;
+    }
+    m_sheet->showUnderline(hit.row);
+    if (const auto column = SheetCursor::columnAt(at.x(), m_sheet->cursorBounds()))
+        m_sheet->placeCursor({hit.row, *column});
+    act(hit);
+}
+
+void RollForm::act(const SheetHit &hit)
+{
+    PupilRecord &pupil = m_session.Register.Pupils[hit.row];
+    switch (hit.target) {
+    case SheetHit::Target::Number:
+        selectRow(hit.row);
+        return;
+    case SheetHit::Target::Grade:
+        m_entry->openGrade(hit.row);
+        return;
+    case SheetHit::Target::Name:
+        m_entry->openName(hit.row);
+        return;
+    case SheetHit::Target::Sex:
+        PupilList::toggleSex(pupil);
+        break;
+    case SheetHit::Target::Day:
+        applyEntry(pupil, m_palette->current(), hit.day);
+        break;
+    case SheetHit::Target::None:
+    case SheetHit::Target::EmptyRowRest:
+        return;
+    }
+    RefreshSheet();
+}
+
+void RollForm::sheetKeyPressed(QKeyEvent *event)
+{
+    const SheetCursor &cursor = m_sheet->cellCursor();
+    if (const auto move = SheetCursor::moveForKey(event->key(), event->modifiers())) {
+        m_sheet->placeCursor(cursor.moved(*move, m_sheet->cursorBounds()));
+        event->accept();
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        clickSheet(cursor.cell(m_sheet->cursorBounds()).center());
+        event->accept();
+        return;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        clearCursorMark();
+        event->accept();
+        return;
+    default:
+        break;
+    }
+    const bool plain = (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
+    const int code = plain && event->text().size() == 1 ? paletteCodeForKey(event->text().front()) : -1;
+    if (code >= 0) {
+        m_palette->choose(code);
+        event->accept();
+    }
+}
+
+void RollForm::clearCursorMark()
+{
+    const SheetCursor::Bounds bounds = m_sheet->cursorBounds();
+    const SheetCursor &cursor = m_sheet->cellCursor();
+    const int day = cursor.column - bounds.leadingColumns;
+    if (day < 0 || cursor.row >= m_session.Register.PupilCount)
+        return;
+    m_session.Register.Pupils[cursor.row].Marks[day].clear();
+    RefreshSheet();
+}
+
+// SelectRow: the pupil that 削除, 上 and 下 act on, shown white on cyan until
+// the sheet is next refreshed.
+void RollForm::selectRow(int row)
+{
+    m_selectedPupil = row;
+    m_sheet->setHighlightedRow(row);
+}
+
+void RollForm::deleteSelected()
+{
+    const RegisterMonth &month = m_session.Register;
+    if (m_selectedPupil < 0 || m_selectedPupil >= month.PupilCount)
+        return;
+    const PromptMessage question{month.Pupils[m_selectedPupil].Name + u"のデータを削除します"_s, u"削除"_s,
+                                 PromptIcon::Question, PromptButtons::YesNo};
+    if (m_platform.prompts.ask(this, question) == PromptAnswer::No)
+        return;
+    PupilList::remove(m_session.Register, m_selectedPupil);
+    RefreshSheet();
+}
+
+// 上 and 下: the selected pupil changes places with its neighbour, and the
+// selection goes with it.
+void RollForm::moveSelected(int step)
+{
+    const int target = m_selectedPupil + step;
+    if (!PupilList::exchange(m_session.Register, m_selectedPupil, target))
+        return;
+    RefreshSheet();
+    m_sheet->placeCursor({target, m_sheet->cellCursor().column});
+    selectRow(target);
+}
+
+void RollForm::teacherNameEdited(const QString &typed)
+{
+    const auto name = acceptTypedText(m_platform, this, typed);
+    if (!name) {
+        m_teacher->setText(m_session.Register.TeacherName);
+        return;
+    }
+    if (*name != typed) {
+        const int position = m_teacher->cursorPosition();
+        m_teacher->setText(*name);
+        m_teacher->setCursorPosition(position);
+    }
+    m_session.Register.TeacherName = *name;
+    m_history.track(m_session.Register, RegisterHistory::StepKind::Typing);
+    RefreshSheet();
+}
+
+void RollForm::undo()
+{
+    if (m_history.undo(m_session.Register))
+        RefreshSheet();
+}
+
+void RollForm::redo()
+{
+    if (m_history.redo(m_session.Register))
+        RefreshSheet();
 }
 
 bool RollForm::saveMonth()
 {
     const SaveResult result = MonthFile::save(m_session.State, m_session.Register);
-    if (!result.ok) {
-        tell(m_platform, this,
-             u"データの保存に失敗しました\n"_s + QDir::toNativeSeparators(result.path), PromptIcon::Warning);
-    }
+    if (!result.ok)
+        tell(m_platform, this, saveFailure(result), PromptIcon::Warning);
     return result.ok;
+}
+
+// The month stays in memory and on screen unless the user chooses to let it go.
+bool RollForm::closeAfterFailedSave(const SaveResult &result)
+{
+    const QString text =
+        saveFailure(result) + u"\n\nこの画面を開いたままにしますか？\n「いいえ」を選ぶと、保存しないで閉じます。"_s;
+    const PromptMessage question{text, ProgramTitle, PromptIcon::Warning, PromptButtons::YesNo};
+    return m_platform.prompts.ask(this, question) == PromptAnswer::No;
 }
 
 void RollForm::closeEvent(QCloseEvent *event)
 {
-    if (!saveMonth()) {
+    m_entry->finish();
+    const SaveResult result = MonthFile::save(m_session.State, m_session.Register);
+    if (!result.ok && !closeAfterFailedSave(result)) {
         event->ignore();
         return;
     }

@@ -1,13 +1,24 @@
 #pragma once
 
+#include "register/registerhistory.h"
+
 #include <QWidget>
 
-struct Session;
+class MarkPalette;
+class PupilEntry;
+class QAction;
+class QLineEdit;
+class QPushButton;
+class SheetPanel;
 struct Platform;
+struct SaveResult;
+struct Session;
+struct SheetHit;
 
 // ROLL_FORM: the register editor, a document window of the main window that
-// shows the open month as a sheet and edits it. Closing it writes the month
-// file; a failed write keeps the window open with its data.
+// shows the open month as a sheet and edits it with the mouse or the keys,
+// with undo and redo. Closing it writes the month file; a failed write keeps
+// the window open with its data unless the user chooses to close without saving.
 class RollForm : public QWidget
 {
     Q_OBJECT
@@ -16,19 +27,57 @@ public:
     RollForm(Session &session, Platform &platform, QWidget *parent = nullptr);
     ~RollForm() override;
 
-    // Recomputes the month's figures and redraws the whole sheet.
+    // Recomputes the month's figures and redraws the whole sheet. Windows that
+    // change the open month in place call it when they are done.
     void RefreshSheet();
     // Writes the open month to its file; false (after telling the user) on failure.
     bool saveMonth();
 
 signals:
-    // Emitted once the window has closed and the month has been written.
+    // Emitted once the window has closed.
     void closed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void buildTopBand();
+    void buildUndo();
+    void placeInMainWindow();
+    void placeCursorOnToday();
+
+    // D_LIST_Click and the keys that act as one.
+    void clickSheet(QPoint at);
+    void act(const SheetHit &hit);
+    void sheetKeyPressed(QKeyEvent *event);
+    void clearCursorMark();
+
+    void selectRow(int row);
+    void deleteSelected();
+    void moveSelected(int step);
+    void teacherNameEdited(const QString &typed);
+    void undo();
+    void redo();
+
+    bool closeAfterFailedSave(const SaveResult &result);
+    void reportUndrawableRows();
+
     Session &m_session;
     Platform &m_platform;
+    RegisterHistory m_history;
+    MarkPalette *m_palette = nullptr;
+    QLineEdit *m_teacher = nullptr;
+    QPushButton *m_delete = nullptr;
+    QPushButton *m_up = nullptr;
+    QPushButton *m_down = nullptr;
+    QLineEdit *m_dummy = nullptr;
+    SheetPanel *m_sheet = nullptr;
+    PupilEntry *m_entry = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
+    int m_selectedPupil = -1;
+    bool m_placed = false;
+    bool m_toldUndrawable = false;
 };

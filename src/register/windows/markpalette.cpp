@@ -1,0 +1,73 @@
+#include "markpalette.h"
+
+#include "data/marktable.h"
+#include "register/paletteentries.h"
+#include "shell/windows/twips.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int FrameWidth = 6300;
+constexpr int FrameHeight = 800;
+
+} // namespace
+
+MarkPalette::MarkPalette(QWidget *parent)
+    : QGroupBox(u"出欠席・転出入等"_s, parent)
+{
+    const auto px = [this](int twips) { return twipsToPixels(twips, logicalDpiX()); };
+    QFont hintFont = font();
+    hintFont.setPointSizeF(font().pointSizeF() * 0.7);
+    for (const PaletteEntry &entry : PaletteEntries) {
+        auto *label = new QLabel(MarkCaptions[entry.code].toString(), this);
+        label->setObjectName(u"SETL_%1"_s.arg(entry.code));
+        label->setToolTip(u"キー %1"_s.arg(QChar(entry.key)));
+        label->setBackgroundRole(QPalette::Base);
+        label->adjustSize();
+        label->move(px(entry.x), px(entry.y));
+        label->installEventFilter(this);
+        m_labels[entry.code] = label;
+
+        auto *hint = new QLabel(QString(QChar(entry.key)), this);
+        hint->setFont(hintFont);
+        hint->setForegroundRole(QPalette::PlaceholderText);
+        hint->adjustSize();
+        hint->move(label->geometry().right() + 2, label->geometry().bottom() - hint->height() + 1);
+        hint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+}
+
+QSize MarkPalette::sizeTwips()
+{
+    return {FrameWidth, FrameHeight};
+}
+
+void MarkPalette::choose(int code)
+{
+    if (code < 0 || code >= int(m_labels.size()) || !m_labels[code])
+        return;
+    for (QLabel *label : m_labels) {
+        if (!label)
+            continue;
+        label->setAutoFillBackground(false);
+        label->setFrameShape(QFrame::NoFrame);
+    }
+    m_labels[code]->setAutoFillBackground(true);
+    m_labels[code]->setFrameShape(QFrame::Box);
+    m_current = code;
+}
+
+bool MarkPalette::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        const auto found = std::find(m_labels.begin(), m_labels.end(), watched);
+        if (found != m_labels.end())
+            choose(int(found - m_labels.begin()));
+    }
+    return QGroupBox::eventFilter(watched, event);
+}

@@ -1,0 +1,162 @@
+#include "pupilentry.h"
+
+#include "data/session.h"
+#include "entrybox.h"
+#include "register/gradeinput.h"
+#include "register/pupillist.h"
+#include "register/sheetgeometry.h"
+#include "sheetpanel.h"
+#include "sheetsurface.h"
+#include "shell/windows/platform.h"
+#include "typedtext.h"
+
+using namespace Qt::StringLiterals;
+using namespace Sheet;
+
+namespace {
+
+const QString GradeRefusal = u"学年は0から%1までの数で入力してください"_s.arg(GradeInput::Highest);
+
+} // namespace
+
+PupilEntry::PupilEntry(Session &session, Platform &platform, SheetPanel &sheet, QWidget *focusSink)
+    : QObject(&sheet)
+    , m_session(session)
+    , m_platform(platform)
+    , m_sheet(sheet)
+    , m_focusSink(focusSink)
+    , m_name(new EntryBox(u"ED_BOX2"_s, sheet.rows()))
+    , m_grade(new EntryBox(u"ED_BOX1"_s, sheet.rows()))
+{
+    connect(m_name, &EntryBox::focusEntered, this, &PupilEntry::nameEntered);
+    connect(m_name, &EntryBox::enterPressed, this, &PupilEntry::nameEnterPressed);
+    connect(m_name, &EntryBox::focusLeft, this, &PupilEntry::nameLeft);
+    connect(m_grade, &EntryBox::focusEntered, this, &PupilEntry::gradeEntered);
+    connect(m_grade, &EntryBox::enterPressed, this, &PupilEntry::gradeEnterPressed);
+    connect(m_grade, &EntryBox::focusLeft, this, &PupilEntry::gradeLeft);
+    connect(&sheet, &SheetPanel::scrolled, this, [this] {
+        place(m_name);
+        place(m_grade);
+    });
+}
+
+void PupilEntry::openName(int row)
+{
+    open(m_name, row);
+}
+
+void PupilEntry::openGrade(int row)
+{
+    open(m_grade, row);
+}
+
+void PupilEntry::finish()
+{
+    if (m_name->isVisible())
+        nameLeft();
+    if (m_grade->isVisible())
+        gradeLeft();
+}
+
+void PupilEntry::open(EntryBox *box, int row)
+{
+    finish();
+    m_row = row;
+    place(box);
+    box->show();
+    box->setFocus(Qt::OtherFocusReason);
+}
+
+void PupilEntry::place(EntryBox *box) const
+{
+    const SheetSurface *rows = m_sheet.rows();
+    const bool isName = box == m_name;
+    const int left = isName ? GradeRight : GradeLeft;
+    const int right = isName ? SexLeft : GradeRight;
+    const int top = rows->twipsToY(rowTop(m_row));
+    box->setGeometry(rows->twipsToX(left), top, rows->twipsToX(right) - rows->twipsToX(left),
+                     rows->twipsToY(rowTop(m_row + 1)) - top);
+}
+
+bool PupilEntry::storeName(const QString &typed)
+{
+    const auto name = acceptTypedText(m_platform, m_name, typed);
+    if (!name)
+        return false;
+    m_session.Register.Pupils[m_row].Name = *name;
+    PupilList::admitRow(m_session.Register, m_row);
+    return true;
+}
+
+void PupilEntry::nameEntered()
+{
+    m_name->setText(m_session.Register.Pupils[m_row].Name);
+}
+
+void PupilEntry::nameEnterPressed()
+{
+    const bool newPupil = m_row == m_session.Register.PupilCount;
+    if (m_name->text().isEmpty() || !storeName(m_name->text()))
+        return;
+    if (hasGradeColumn(m_session.State.ClassKind) && m_session.Register.Pupils[m_row].Grade == 0) {
+        openGrade(m_row);
+        return;
+    }
+    if (!newPupil || m_row + 1 >= PupilWorkingLimit) {
+        m_focusSink->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    ++m_row;
+    emit changed();
+    m_sheet.ensureRowVisible(m_row);
+    m_name->clear();
+    place(m_name);
+    emit movedTo(m_row);
+}
+
+void PupilEntry::nameLeft()
+{
+    if (!m_name->text().isEmpty())
+        storeName(m_name->text());
+    m_name->clear();
+    m_name->hide();
+    emit changed();
+}
+
+void PupilEntry::gradeEntered()
+{
+    const qint16 grade = m_session.Register.Pupils[m_row].Grade;
+    m_grade->setText(grade > 0 ? QString::number(grade) : QString());
+}
+
+void PupilEntry::gradeEnterPressed()
+{
+    if (!GradeInput::parse(m_grade->text())) {
+        tell(m_platform, m_grade, GradeRefusal, PromptIcon::Warning);
+        m_grade->selectAll();
+        return;
+    }
+    if (m_session.Register.Pupils[m_row].Name.isEmpty())
+        openName(m_row);
+    else
+        m_focusSink->setFocus(Qt::OtherFocusReason);
+}
+
+void PupilEntry::gradeLeft()
+{
+    const QString typed = m_grade->text();
+    m_grade->clear();
+    m_grade->hide();
+    const auto grade = GradeInput::parse(typed);
+    if (!grade) {
+        tell(m_platform, m_sheet.rows(), GradeRefusal, PromptIcon::Warning);
+        return;
+    }
+    // Clicking the empty row's grade and leaving it blank adds no nameless pupil.
+    const bool blankNewRow = m_row == m_session.Register.PupilCount && typed.trimmed().isEmpty();
+    if (!blankNewRow) {
+        m_session.Register.Pupils[m_row].Grade = *grade;
+        PupilList::admitRow(m_session.Register, m_row);
+    }
+    emit changed();
+}

@@ -1,0 +1,103 @@
+#include "sheetsurface.h"
+
+#include "register/paintercanvas.h"
+#include "shell/windows/twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+SheetSurface::SheetSurface(const QString &name, QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void SheetSurface::setOrigin(int twips)
+{
+    if (m_origin == twips)
+        return;
+    m_origin = twips;
+    update();
+}
+
+QPoint SheetSurface::toTwips(QPointF pixels) const
+{
+    return {pixelsToTwips(pixels.x(), logicalDpiX()), pixelsToTwips(pixels.y(), logicalDpiY()) + m_origin};
+}
+
+int SheetSurface::twipsToY(int sheetY) const
+{
+    return twipsToPixels(sheetY - m_origin, logicalDpiY());
+}
+
+int SheetSurface::twipsToX(int sheetX) const
+{
+    return twipsToPixels(sheetX, logicalDpiX());
+}
+
+int SheetSurface::toPixels(int twips) const
+{
+    return twipsToPixels(twips, logicalDpiY());
+}
+
+void SheetSurface::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), Qt::white);
+    if (!m_paint)
+        return;
+    PainterCanvas::scaleToTwips(painter, logicalDpiX(), logicalDpiY());
+    painter.translate(0, -m_origin);
+    PainterCanvas canvas(painter, TwipsPerInch / logicalDpiY());
+    m_paint(canvas);
+}
+
+void SheetSurface::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+// A quick second click is a click of its own: each one may enter or clear a mark.
+void SheetSurface::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    mousePressEvent(event);
+}
+
+void SheetSurface::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!m_pressed || event->button() != Qt::LeftButton)
+        return;
+    m_pressed = false;
+    if (rect().contains(event->position().toPoint()))
+        emit clickedAt(toTwips(event->position()));
+}
+
+void SheetSurface::keyPressEvent(QKeyEvent *event)
+{
+    event->ignore();
+    emit keyPressed(event);
+    if (!event->isAccepted())
+        QWidget::keyPressEvent(event);
+}
+
+// The cell cursor shows whether the keys reach the sheet.
+void SheetSurface::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void SheetSurface::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void SheetSurface::wheelEvent(QWheelEvent *event)
+{
+    event->ignore();
+    emit wheelTurned(event);
+    if (!event->isAccepted())
+        QWidget::wheelEvent(event);
+}

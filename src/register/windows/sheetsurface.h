@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class SheetCanvas;
+
+// One picture surface of the register sheet (K_LIST, D_LIST or C_LIST): it
+// paints its routine in twips, with the top of its coordinates at `origin`
+// twips, and reports clicks in the same coordinates.
+class SheetSurface : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using PaintRoutine = std::function<void(SheetCanvas &)>;
+
+    SheetSurface(const QString &name, QWidget *parent);
+
+    void setPaintRoutine(PaintRoutine routine) { m_paint = std::move(routine); }
+    void setOrigin(int twips);
+    int origin() const { return m_origin; }
+
+    // Sheet twips ↔ this widget's pixels (origin included).
+    QPoint toTwips(QPointF pixels) const;
+    int twipsToY(int sheetY) const;
+    int twipsToX(int sheetX) const;
+    int toPixels(int twips) const;
+
+signals:
+    void clickedAt(QPoint sheetTwips);
+    void keyPressed(QKeyEvent *event);
+    void wheelTurned(QWheelEvent *event);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    PaintRoutine m_paint;
+    int m_origin = 0;
+    bool m_pressed = false;
+};
