@@ -28,11 +28,35 @@ constexpr LookAlike LookAlikes[] = {
     {u'\u00AC', u'\uFFE2'}, // NOT SIGN → FULLWIDTH NOT SIGN
 };
 
+// Setting up a converter costs far more than converting one short item, so
+// each thread keeps a stateless encoder and decoder. Their error flag never
+// clears, so a converter that met an error is replaced by a fresh one.
+constexpr auto Stateless = QStringConverter::Flag::Stateless;
+
+template<typename Converter>
+Converter &cachedConverter()
+{
+    thread_local std::optional<Converter> converter;
+    if (!converter || converter->hasError())
+        converter.emplace(CodecName, Stateless);
+    return *converter;
+}
+
+QStringEncoder &encoder()
+{
+    return cachedConverter<QStringEncoder>();
+}
+
+QStringDecoder &decoder()
+{
+    return cachedConverter<QStringDecoder>();
+}
+
 bool encodes(QStringView text)
 {
-    QStringEncoder encoder(CodecName);
-    QByteArray bytes = encoder.encode(text);
-    return !encoder.hasError();
+    QStringEncoder &converter = encoder();
+    const QByteArray bytes = converter.encode(text);
+    return !converter.hasError();
 }
 
 } // namespace
@@ -61,7 +85,7 @@ QString normalizeText(const QString &text)
 
 std::optional<char32_t> firstUnencodable(const QString &text)
 {
-    if (encodes(text))
+    if (tryEncode(text))
         return std::nullopt;
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype width = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
@@ -84,17 +108,25 @@ QString unencodableMessage(char32_t codePoint)
     return u"文字%1はシフトJISで保存できません"_s.arg(describeCharacter(codePoint));
 }
 
+std::optional<QByteArray> tryEncode(const QString &text)
+{
+    QStringEncoder &converter = encoder();
+    QByteArray bytes = converter.encode(text);
+    if (converter.hasError())
+        return std::nullopt;
+    return bytes;
+}
+
 QByteArray encode(const QString &text)
 {
-    QStringEncoder encoder(CodecName);
-    return encoder.encode(text);
+    return encoder().encode(text);
 }
 
 std::optional<QString> decode(const QByteArray &bytes)
 {
-    QStringDecoder decoder(CodecName, QStringConverter::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
+    QStringDecoder &converter = decoder();
+    QString text = converter.decode(bytes);
+    if (converter.hasError())
         return std::nullopt;
     return text;
 }

@@ -26,6 +26,9 @@ QString describeCharacter(char32_t codePoint);
 // The message shown when a typed or imported text holds such a character.
 QString unencodableMessage(char32_t codePoint);
 
+// Encodes text; nullopt when some character has no code page 932 form.
+std::optional<QByteArray> tryEncode(const QString &text);
+
 // Encodes text that has been checked with firstUnencodable.
 QByteArray encode(const QString &text);
 

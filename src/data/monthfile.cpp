@@ -13,11 +13,19 @@ namespace MonthFile {
 
 namespace {
 
+// The counts are taken only when the whole header line has been read.
 bool readHeader(RecordReader &reader, RegisterMonth &month)
 {
-    return reader.nextLine(HeaderItems) && reader.number16(0, month.MonthOffFlag)
-        && reader.text(1, month.MonthOffText) && reader.number16(2, month.HolidayCount)
-        && reader.number16(3, month.PupilCount) && reader.text(4, month.TeacherName);
+    qint16 holidays = 0;
+    qint16 pupils = 0;
+    const bool ok = reader.nextLine(HeaderItems) && reader.number16(0, month.MonthOffFlag)
+        && reader.text(1, month.MonthOffText) && reader.number16(2, holidays) && reader.number16(3, pupils)
+        && reader.text(4, month.TeacherName);
+    if (ok) {
+        month.HolidayCount = holidays;
+        month.PupilCount = pupils;
+    }
+    return ok;
 }
 
 bool readHoliday(RecordReader &reader, HolidayEntry &entry)

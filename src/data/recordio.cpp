@@ -15,14 +15,11 @@ RecordWriter &RecordWriter::text(const QString &value)
 {
     separate();
     const QString normalized = Cp932::normalizeText(value);
-    if (const auto bad = Cp932::firstUnencodable(normalized)) {
-        if (m_error.isEmpty())
-            m_error = Cp932::unencodableMessage(*bad);
-        m_bytes += "\"\"";
-        return *this;
-    }
+    const auto encoded = Cp932::tryEncode(normalized);
+    if (!encoded && m_error.isEmpty())
+        m_error = Cp932::unencodableMessage(Cp932::firstUnencodable(normalized).value_or(U'?'));
     m_bytes += '"';
-    m_bytes += Cp932::encode(normalized);
+    m_bytes += encoded.value_or(QByteArray());
     m_bytes += '"';
     return *this;
 }
