@@ -1,74 +1,98 @@
 #include "paintercanvas.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 
 #include <cmath>
 
 namespace {
 
-constexpr double TwipsPerPoint = 20;
+constexpr double TwipsPerInch = 1440;
+constexpr qsizetype CachedTextsLimit = 4000; // far above one sheet's texts
+
+int tenths(double points)
+{
+    return int(std::lround(points * 10));
+}
 
 } // namespace
 
-PainterCanvas::PainterCanvas(QPainter &painter, double twipsPerPixel)
+const QFont &SheetTextCache::font(double points)
+{
+    auto found = m_fonts.find(tenths(points));
+    if (found == m_fonts.end()) {
+        QFont font(SheetFontFamily);
+        font.setPointSizeF(points);
+        found = m_fonts.insert(tenths(points), font);
+    }
+    return *found;
+}
+
+const QStaticText &SheetTextCache::text(const QString &content, double points)
+{
+    const std::pair key(tenths(points), content);
+    auto found = m_texts.find(key);
+    if (found == m_texts.end()) {
+        if (m_texts.size() >= CachedTextsLimit)
+            m_texts.clear();
+        QStaticText laidOut(content);
+        laidOut.setTextFormat(Qt::PlainText);
+        laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
+        laidOut.prepare(QTransform(), font(points));
+        found = m_texts.insert(key, laidOut);
+    }
+    return *found;
+}
+
+PainterCanvas::PainterCanvas(QPainter &painter, double logicalDpiX, double logicalDpiY, int originY,
+                             SheetTextCache &cache)
     : m_painter(painter)
-    , m_twipsPerPixel(twipsPerPixel)
+    , m_pixelsPerTwipX(logicalDpiX / TwipsPerInch)
+    , m_pixelsPerTwipY(logicalDpiY / TwipsPerInch)
+    , m_originY(originY)
+    , m_cache(cache)
 {}
 
-void PainterCanvas::scaleToTwips(QPainter &painter, double logicalDpiX, double logicalDpiY)
+QPointF PainterCanvas::toPixels(QPoint twips) const
 {
-    painter.scale(logicalDpiX / 1440.0, logicalDpiY / 1440.0);
+    return {twips.x() * m_pixelsPerTwipX, (twips.y() - m_originY) * m_pixelsPerTwipY};
 }
 
 void PainterCanvas::fill(const QRect &area, const QColor &colour)
 {
-    m_painter.fillRect(area, colour);
+    m_painter.fillRect(QRectF(toPixels(area.topLeft()), toPixels(area.topLeft() + QPoint(area.width(), area.height()))),
+                       colour);
 }
 
 void PainterCanvas::line(QPoint from, QPoint to, const QColor &colour, int pixelWidth)
 {
-    QPen pen(colour, pixelWidth * m_twipsPerPixel);
+    QPen pen(colour, pixelWidth);
     pen.setCapStyle(Qt::FlatCap);
     m_painter.setPen(pen);
-    m_painter.drawLine(from, to);
+    m_painter.drawLine(toPixels(from), toPixels(to));
 }
 
 void PainterCanvas::text(QPoint at, const QString &text, const TextStyle &style)
 {
-    const SizedFont &sized = fontOf(style.points);
-    m_painter.setFont(sized.font);
+    const QStaticText &laidOut = m_cache.text(text, style.points);
+    m_painter.setFont(m_cache.font(style.points));
     m_painter.setPen(style.colour);
 
-    const bool measured = style.anchor != Anchor::Left || style.maxWidth > 0;
-    const double width = measured ? QFontMetricsF(sized.font).horizontalAdvance(text) : 0;
-    const double shown = style.maxWidth > 0 ? std::min<double>(width, style.maxWidth) : width;
-    double left = at.x();
+    const double width = laidOut.size().width();
+    const double room = style.maxWidth * m_pixelsPerTwipX;
+    const double shown = style.maxWidth > 0 ? std::min(width, room) : width;
+    QPointF topLeft = toPixels(at);
     if (style.anchor == Anchor::Centre)
-        left -= shown / 2;
+        topLeft.rx() -= shown / 2;
     else if (style.anchor == Anchor::Right)
-        left -= shown;
+        topLeft.rx() -= shown;
 
-    const QPointF baseline(left, at.y() + sized.ascent);
     if (shown >= width) {
-        m_painter.drawText(baseline, text);
+        m_painter.drawStaticText(topLeft, laidOut);
         return;
     }
     m_painter.save();
-    m_painter.translate(baseline);
+    m_painter.translate(topLeft);
     m_painter.scale(shown / width, 1);
-    m_painter.drawText(QPointF(0, 0), text);
+    m_painter.drawStaticText(QPointF(0, 0), laidOut);
     m_painter.restore();
-}
-
-const PainterCanvas::SizedFont &PainterCanvas::fontOf(double points)
-{
-    const int pixelSize = int(std::lround(points * TwipsPerPoint));
-    auto found = m_fonts.find(pixelSize);
-    if (found == m_fonts.end()) {
-        QFont font(SheetFontFamily);
-        font.setPixelSize(pixelSize);
-        found = m_fonts.insert(pixelSize, {font, QFontMetricsF(font).ascent()});
-    }
-    return *found;
 }

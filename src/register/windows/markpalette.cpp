@@ -28,7 +28,10 @@ MarkPalette::MarkPalette(QWidget *parent)
         label->setObjectName(u"SETL_%1"_s.arg(entry.code));
         label->setToolTip(u"キー %1"_s.arg(QChar(entry.key)));
         label->setBackgroundRole(QPalette::Base);
+        label->setIndent(0);
+        label->setFrameShape(QFrame::Box); // sized for the border it has when chosen
         label->adjustSize();
+        label->setFrameShape(QFrame::NoFrame);
         label->move(px(entry.x), px(entry.y));
         label->installEventFilter(this);
         m_labels[entry.code] = label;

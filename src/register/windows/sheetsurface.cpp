@@ -1,6 +1,5 @@
 #include "sheetsurface.h"
 
-#include "register/paintercanvas.h"
 #include "shell/windows/twips.h"
 
 #include <QMouseEvent>
@@ -47,9 +46,7 @@ void SheetSurface::paintEvent(QPaintEvent *event)
     painter.fillRect(event->rect(), Qt::white);
     if (!m_paint)
         return;
-    PainterCanvas::scaleToTwips(painter, logicalDpiX(), logicalDpiY());
-    painter.translate(0, -m_origin);
-    PainterCanvas canvas(painter, TwipsPerInch / logicalDpiY());
+    PainterCanvas canvas(painter, logicalDpiX(), logicalDpiY(), m_origin, m_texts);
     m_paint(canvas);
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "register/paintercanvas.h"
+
 #include <QWidget>
 
 #include <functional>
-
-class SheetCanvas;
 
 // One picture surface of the register sheet (K_LIST, D_LIST or C_LIST): it
 // paints its routine in twips, with the top of its coordinates at `origin`
@@ -45,6 +45,7 @@ protected:
 
 private:
     PaintRoutine m_paint;
+    SheetTextCache m_texts;
     int m_origin = 0;
     bool m_pressed = false;
 };
