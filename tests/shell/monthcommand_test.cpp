@@ -160,6 +160,23 @@ private slots:
             QVERIFY2(!enabled(window, button), qPrintable(button));
     }
 
+    void holidayButtonOpensTheHolidayWindowOnTheOpenMonth()
+    {
+        ShellFixture fixture;
+        chooseMonth(fixture);
+        QVERIFY(MonthFile::save(fixture.session.State, monthWithHolidays()).ok);
+        MainWindow window(fixture.session, fixture.test.platform);
+        window.openMonth();
+        QString dialogShown;
+        NextModalDialog handler([&](QDialog &dialog) {
+            dialogShown = dialog.objectName();
+            dialog.reject();
+        });
+        click(window, u"B_HOLIDAY"_s);
+        QCOMPARE(dialogShown, u"HOLIDAY"_s);
+        QCOMPARE(documentCount(window), 1);
+    }
+
     void monthCommandClosesTheOpenMonthFirst()
     {
         ShellFixture fixture;

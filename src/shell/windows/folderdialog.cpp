@@ -76,6 +76,9 @@ void FolderDialog::createControls()
                 if (current.isValid())
                     selectFolder(m_model->filePath(current));
             });
+    // Folders are listed as they are read; keep the chosen one in view.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this,
+            [this] { m_folders->scrollTo(m_model->index(QDir::fromNativeSeparators(m_selected))); });
     connect(ok, &QPushButton::clicked, this, &FolderDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &FolderDialog::reject);
 }

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "calendar/era.h"
+#include "calendar/windows/holidayform.h"
 #include "data/classlistfile.h"
 #include "data/monthfile.h"
 #include "data/session.h"
@@ -270,7 +271,17 @@ void MainWindow::runEnvironmentCommand()
     dialog.exec();
 }
 
-void MainWindow::openHolidayWindow() {}
+void MainWindow::openHolidayWindow()
+{
+    if (!m_editor)
+        return;
+    auto refreshSheet = [editor = m_editor] {
+        if (editor)
+            editor->RefreshSheet();
+    };
+    HolidayForm dialog(m_session, m_platform, refreshSheet, this);
+    dialog.exec();
+}
 
 void MainWindow::runPrinterSetup()
 {

@@ -43,7 +43,7 @@ public:
 
     void runPrintCommand();
     void runEnvironmentCommand();
-    // 休日設定: the holiday window on the open month (a later part of the program).
+    // 休日設定: the holiday window on the open month; the sheet follows its changes.
     void openHolidayWindow();
     void runPrinterSetup();
     void showHelp();
