@@ -1,11 +1,11 @@
 #pragma once
 
 #include "data/monthfile.h"
-#include "data/session.h"
 #include "register/sheetgeometry.h"
 #include "register/windows/rollform.h"
 #include "register/windows/sheetsurface.h"
 #include "testplatform.h"
+#include "testsession.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,29 +20,13 @@ using namespace Qt::StringLiterals;
 // A register editor on a test session: April of Heisei 16 (2004) unless told
 // otherwise, its month folder in a temporary folder, clicked and typed into by
 // control name.
-struct EditorWindow
+struct EditorWindow : TestSession
 {
     explicit EditorWindow(int classKind = OrdinaryClass, int heiseiYear = 16, int month = 4)
+        : TestSession(classKind, heiseiYear, month)
     {
-        session.State.HeiseiYear = qint16(heiseiYear);
-        session.State.Month = qint16(month);
-        session.State.ClassKind = qint16(classKind);
-        session.State.ClassTitle = u"1年2組"_s;
         session.State.MonthFolder = test.folder.filePath(u"2004/1年2組"_s);
         QDir().mkpath(session.State.MonthFolder);
-    }
-
-    PupilRecord &addPupil(const QString &name, const QString &sex = u"男"_s)
-    {
-        PupilRecord &pupil = session.Register.Pupils[session.Register.PupilCount++];
-        pupil.Name = name;
-        pupil.Sex = sex;
-        return pupil;
-    }
-    void addPupils(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            addPupil(u"児童%1"_s.arg(i + 1), i % 2 ? u"女"_s : u"男"_s);
     }
 
     void open()
@@ -96,6 +80,5 @@ struct EditorWindow
     QString monthFile() const { return MonthFile::filePath(session.State); }
 
     TestPlatform test;
-    Session session;
     std::unique_ptr<RollForm> form;
 };

@@ -18,8 +18,7 @@ private:
         editor.session.Register.Pupils[0].Marks[1] = u"病"_s;
         editor.session.Register.Pupils[3].OutKind = u"転"_s;
         editor.session.Register.Pupils[3].OutDay = 15;
-        editor.session.Register.HolidayCount = 1;
-        editor.session.Register.HolidayList[0] = {29, u"昭和の日"_s, u"祝"_s};
+        editor.addHoliday(29, u"祝"_s, u"昭和の日"_s);
     }
 
     static MonthStatistics statisticsOf(Session session)

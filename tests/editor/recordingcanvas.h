@@ -57,16 +57,6 @@ public:
     {
         return int(std::count_if(texts.begin(), texts.end(), [&](const Text &t) { return t.text == content; }));
     }
-    // Texts whose top lies in [top, top + 240): one pupil row.
-    QStringList textsInRow(int row) const
-    {
-        QStringList found;
-        for (const Text &t : texts) {
-            if (t.at.y() >= 240 * row && t.at.y() < 240 * (row + 1))
-                found.append(t.text);
-        }
-        return found;
-    }
     bool hasLine(QPoint from, QPoint to) const { return findLine(from, to) != nullptr; }
     const Line *findLine(QPoint from, QPoint to) const
     {

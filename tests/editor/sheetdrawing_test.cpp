@@ -1,7 +1,7 @@
-#include "data/session.h"
 #include "recordingcanvas.h"
 #include "register/sheetdrawing.h"
 #include "testregistry.h"
+#include "testsession.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -11,30 +11,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // One month's sheet, drawn into recording canvases.
-struct DrawnSheet
+struct DrawnSheet : TestSession
 {
     DrawnSheet(int heiseiYear, int month, int classKind = OrdinaryClass)
-    {
-        session.State.HeiseiYear = qint16(heiseiYear);
-        session.State.Month = qint16(month);
-        session.State.ClassKind = qint16(classKind);
-    }
-    PupilRecord &addPupil(const QString &name, const QString &sex = u"男"_s)
-    {
-        PupilRecord &pupil = session.Register.Pupils[session.Register.PupilCount++];
-        pupil.Name = name;
-        pupil.Sex = sex;
-        return pupil;
-    }
-    void addPupils(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            addPupil(u"児童%1"_s.arg(i + 1));
-    }
-    void addHoliday(int day, const QString &printText, const QString &reason = u"休業日"_s)
-    {
-        session.Register.HolidayList[session.Register.HolidayCount++] = {qint16(day), reason, printText};
-    }
+        : TestSession(classKind, heiseiYear, month)
+    {}
     SheetContent content()
     {
         session.computeStatistics();
@@ -58,8 +39,6 @@ struct DrawnSheet
         drawSummary(canvas, content(), 1740);
         return canvas;
     }
-
-    Session session;
 };
 
 constexpr int Red = 0xFF0000;
