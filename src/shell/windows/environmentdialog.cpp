@@ -2,6 +2,7 @@
 
 #include "data/cp932.h"
 #include "data/session.h"
+#include "dialogparts.h"
 #include "folderdialog.h"
 #include "folderpath.h"
 #include "platform.h"
@@ -10,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -67,8 +67,7 @@ void EnvironmentDialog::createControls()
     auto *layout = new QGridLayout(this);
     int row = 0;
     auto addBox = [&](const QString &labelName, const QString &caption, const QString &boxName, int span) {
-        auto *label = new QLabel(caption, this);
-        label->setObjectName(labelName);
+        QLabel *label = namedLabel(labelName, caption, this);
         auto *box = new QLineEdit(this);
         box->setObjectName(boxName);
         label->setBuddy(box);
@@ -93,22 +92,13 @@ void EnvironmentDialog::createControls()
     m_countBySex->setObjectName(u"CHK1"_s);
     layout->addWidget(m_countBySex, row++, 1, 1, 2);
 
-    auto *save = new QPushButton(u"保存終了"_s, this);
-    save->setObjectName(u"OK"_s);
-    save->setDefault(true);
-    auto *cancelButton = new QPushButton(u"ｷｬﾝｾﾙ"_s, this);
-    cancelButton->setObjectName(u"B_ESC"_s);
-    cancelButton->setAutoDefault(false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(cancelButton);
-    layout->addLayout(buttons, row, 0, 1, 3);
+    const ConfirmRow buttons = confirmRow(this, u"OK"_s, u"保存終了"_s, u"B_ESC"_s);
+    layout->addLayout(buttons.layout, row, 0, 1, 3);
     layout->setColumnStretch(1, 1);
 
     connect(browse, &QPushButton::clicked, this, &EnvironmentDialog::browseFolders);
-    connect(save, &QPushButton::clicked, this, &EnvironmentDialog::confirm);
-    connect(cancelButton, &QPushButton::clicked, this, &EnvironmentDialog::reject);
+    connect(buttons.confirm, &QPushButton::clicked, this, &EnvironmentDialog::confirm);
+    connect(buttons.cancel, &QPushButton::clicked, this, &EnvironmentDialog::reject);
 }
 
 void EnvironmentDialog::refuse(const QString &message)

@@ -1,12 +1,12 @@
 #include "folderdialog.h"
 
 #include "data/session.h"
+#include "dialogparts.h"
 #include "platform.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -34,10 +34,8 @@ FolderDialog::FolderDialog(Session &session, Platform &platform, const QString &
 
 void FolderDialog::createControls()
 {
-    auto *heading = new QLabel(u"保存データ用ドライブ＆フォルダー"_s, this);
-    heading->setObjectName(u"Label2"_s);
-    m_folderLabel = new QLabel(this);
-    m_folderLabel->setObjectName(u"Label1"_s);
+    QLabel *heading = namedLabel(u"Label2"_s, u"保存データ用ドライブ＆フォルダー"_s, this);
+    m_folderLabel = namedLabel(u"Label1"_s, QString(), this);
     m_folderLabel->setWordWrap(true);
     m_volumes = new QComboBox(this);
     m_volumes->setObjectName(u"Drive1"_s);
@@ -51,23 +49,13 @@ void FolderDialog::createControls()
         m_folders->hideColumn(column);
     m_folders->setMinimumSize(320, 260);
 
-    auto *ok = new QPushButton(u"OK"_s, this);
-    ok->setObjectName(u"Command1"_s);
-    ok->setDefault(true);
-    auto *cancelButton = new QPushButton(u"ｷｬﾝｾﾙ"_s, this);
-    cancelButton->setObjectName(u"Command2"_s);
-    cancelButton->setAutoDefault(false);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancelButton);
+    const ConfirmRow buttons = confirmRow(this, u"Command1"_s, u"OK"_s, u"Command2"_s);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addWidget(m_folderLabel);
     layout->addWidget(m_volumes);
     layout->addWidget(m_folders, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.layout);
 
     connect(m_volumes, &QComboBox::activated, this,
             [this](int index) { selectVolume(m_volumes->itemData(index).toString()); });
@@ -79,8 +67,8 @@ void FolderDialog::createControls()
     // Folders are listed as they are read; keep the chosen one in view.
     connect(m_model, &QFileSystemModel::directoryLoaded, this,
             [this] { m_folders->scrollTo(m_model->index(QDir::fromNativeSeparators(m_selected))); });
-    connect(ok, &QPushButton::clicked, this, &FolderDialog::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &FolderDialog::reject);
+    connect(buttons.confirm, &QPushButton::clicked, this, &FolderDialog::accept);
+    connect(buttons.cancel, &QPushButton::clicked, this, &FolderDialog::reject);
 }
 
 void FolderDialog::fillVolumes()

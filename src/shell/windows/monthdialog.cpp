@@ -2,6 +2,7 @@
 
 #include "calendar/era.h"
 #include "data/session.h"
+#include "dialogparts.h"
 #include "folderpath.h"
 #include "platform.h"
 #include "updownbuttons.h"
@@ -18,13 +19,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QLabel *namedLabel(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
 
 QLineEdit *digitBox(const QString &name, int digits, QWidget *parent)
 {
@@ -59,10 +53,8 @@ void MonthDialog::createControls()
     m_classes = new QComboBox(this);
     m_classes->setObjectName(u"CLASS_NAME"_s);
     m_classes->setMinimumContentsLength(12);
-    m_ok = new QPushButton(u"ＯＫ"_s, this);
-    m_ok->setObjectName(u"OK"_s);
-    auto *cancelButton = new QPushButton(u"ｷｬﾝｾﾙ"_s, this);
-    cancelButton->setObjectName(u"ESC"_s);
+    const ConfirmRow buttons = confirmRow(this, u"OK"_s, u"ＯＫ"_s, u"ESC"_s);
+    m_ok = buttons.confirm;
 
     auto *yearMonthRow = new QHBoxLayout;
     yearMonthRow->addWidget(m_era);
@@ -73,17 +65,12 @@ void MonthDialog::createControls()
     yearMonthRow->addWidget(namedLabel(u"Label2"_s, u"月分"_s, this));
     yearMonthRow->addStretch();
 
-    auto *buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    buttonRow->addWidget(m_ok);
-    buttonRow->addWidget(cancelButton);
-
     auto *layout = new QGridLayout(this);
     layout->addWidget(namedLabel(u"Label3"_s, u"作成する出席簿の年月"_s, this), 0, 0, 1, 2);
     layout->addLayout(yearMonthRow, 1, 0, 1, 2);
     layout->addWidget(namedLabel(u"Label5"_s, u"クラス名"_s, this), 2, 0);
     layout->addWidget(m_classes, 2, 1);
-    layout->addLayout(buttonRow, 3, 0, 1, 2);
+    layout->addLayout(buttons.layout, 3, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(upDown, &UpDownButtons::stepped, this, &MonthDialog::stepMonth);
@@ -92,7 +79,7 @@ void MonthDialog::createControls()
     connect(m_year, &QLineEdit::editingFinished, this, &MonthDialog::showTypedYearInItsEra);
     connect(m_month, &QLineEdit::editingFinished, this, &MonthDialog::showTypedYearInItsEra);
     connect(m_ok, &QPushButton::clicked, this, &MonthDialog::confirm);
-    connect(cancelButton, &QPushButton::clicked, this, &MonthDialog::cancel);
+    connect(buttons.cancel, &QPushButton::clicked, this, &MonthDialog::cancel);
 }
 
 void MonthDialog::fillClasses()

@@ -1,6 +1,7 @@
 #include "versiondialog.h"
 
 #include "data/settingsstore.h"
+#include "dialogparts.h"
 #include "twips.h"
 
 #include <QEvent>
@@ -15,13 +16,6 @@ namespace {
 constexpr int ShortHeightTwips = 2150;
 constexpr int TallHeightTwips = 2800;
 constexpr int WidthTwips = 5400;
-
-QLabel *namedLabel(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
 
 } // namespace
 
