@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include <algorithm>
+
 namespace {
 
 constexpr double TwipsPerInch = 1440;

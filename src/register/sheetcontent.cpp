@@ -2,6 +2,8 @@
 
 #include "data/session.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 SheetContent SheetContent::of(const Session &session, int highlightedRow)

@@ -3,6 +3,8 @@
 #include "figureformat.h"
 #include "sheetgeometry.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 using namespace Sheet;
 

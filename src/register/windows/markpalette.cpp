@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {

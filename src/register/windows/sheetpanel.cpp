@@ -11,6 +11,8 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 using namespace Sheet;
 
@@ -36,7 +38,7 @@ SheetPanel::SheetPanel(const Session &session, QWidget *parent)
     , m_underline(new QFrame(m_rows))
 {
     m_header->setPaintRoutine([this](SheetCanvas &canvas) { drawHeader(canvas, SheetContent::of(m_session)); });
-    m_rows->setPaintRoutine([this](SheetCanvas &canvas) { drawRows(canvas); });
+    m_rows->setPaintRoutine([this](SheetCanvas &canvas) { paintRows(canvas); });
     m_summary->setPaintRoutine(
         [this](SheetCanvas &canvas) { drawSummary(canvas, SheetContent::of(m_session), SummaryHeight); });
     m_rows->setFocusPolicy(Qt::StrongFocus);
@@ -151,9 +153,9 @@ void SheetPanel::placeCursor(SheetCursor cursor)
     m_rows->update();
 }
 
-void SheetPanel::drawRows(SheetCanvas &canvas) const
+void SheetPanel::paintRows(SheetCanvas &canvas) const
 {
-    ::drawRows(canvas, SheetContent::of(m_session, m_highlightedRow));
+    drawRows(canvas, SheetContent::of(m_session, m_highlightedRow));
     const QRect cell = m_cursor.cell(cursorBounds());
     const QColor colour = m_rows->hasFocus() ? CursorColour : IdleCursorColour;
     const int left = cell.x();

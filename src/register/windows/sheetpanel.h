@@ -6,6 +6,7 @@
 
 class QFrame;
 class QScrollBar;
+class SheetCanvas;
 class SheetSurface;
 struct Session;
 
@@ -46,7 +47,8 @@ signals:
     void scrolled();
 
 private:
-    void drawRows(class SheetCanvas &canvas) const;
+    // The rows and the cell cursor over them.
+    void paintRows(SheetCanvas &canvas) const;
     void placeUnderline();
 
     const Session &m_session;
