@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
-# Creates the demo work folder when it is missing and shows one of its months.
+# Creates the demo work folder when it is missing and starts the program in it.
+# Without a display, shows one demo month's figures instead.
 set -euo pipefail
-build=${1:-build}
+build=$(realpath "${1:-build}")
 demo=${2:-demo-work}
 [ -f "$demo/ROLL.SEW" ] || "$build/src/veltra-cli" demo "$demo"
-month=$(ls "$demo"/data/*/*/*_6.ROD | head -n 1)
-echo "== $month"
-"$build/src/veltra-cli" stats "$month"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  month=$(ls "$demo"/data/*/*/*_6.ROD | head -n 1)
+  echo "No display: showing the figures of $month instead of starting the program."
+  exec "$build/src/veltra-cli" stats "$month"
+fi
+cd "$demo"
+exec "$build/src/veltra"
