@@ -201,6 +201,21 @@ private slots:
                  refused ? QStringList{u"学年は0から99までの数で入力してください"_s} : QStringList{});
     }
 
+    void regradingANamelessPupilIsOneStep()
+    {
+        EditorWindow editor(MultiGradeClass);
+        editor.addPupil(QString()).Grade = 5;
+        editor.open();
+        editor.clickGrade(0);
+        editor.control<QLineEdit>(u"ED_BOX1"_s)->setText(u"3"_s);
+        editor.key(Qt::Key_Return);
+        QCOMPARE(editor.focusName(), u"ED_BOX2"_s);
+        QCOMPARE(editor.pupil(0).Grade, 3);
+        editor.rows()->setFocus();
+        QTest::keyClick(editor.rows(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(editor.pupil(0).Grade, 5);
+    }
+
     void aBlankGradeAddsNoPupil()
     {
         EditorWindow editor(MultiGradeClass);

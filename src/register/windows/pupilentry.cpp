@@ -52,10 +52,8 @@ void PupilEntry::openGrade(int row)
 
 void PupilEntry::finish()
 {
-    if (m_name->isVisible())
-        nameLeft();
-    if (m_grade->isVisible())
-        gradeLeft();
+    nameLeft();
+    gradeLeft();
 }
 
 void PupilEntry::open(EntryBox *box, int row)
@@ -114,8 +112,11 @@ void PupilEntry::nameEnterPressed()
     emit movedTo(m_row);
 }
 
+// Hiding the focused box takes its focus away again: an entry ends only once.
 void PupilEntry::nameLeft()
 {
+    if (m_name->isHidden())
+        return;
     if (!m_name->text().isEmpty())
         storeName(m_name->text());
     m_name->clear();
@@ -144,6 +145,8 @@ void PupilEntry::gradeEnterPressed()
 
 void PupilEntry::gradeLeft()
 {
+    if (m_grade->isHidden())
+        return;
     const QString typed = m_grade->text();
     m_grade->clear();
     m_grade->hide();

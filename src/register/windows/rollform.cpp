@@ -24,7 +24,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QToolButton>
 
 #include <algorithm>
@@ -47,9 +46,10 @@ constexpr int UndoButtonsLeft = 11900;
 constexpr int UndoButtonWidth = 940;
 constexpr int ButtonGap = 60;
 
-// The window's least width when it opens (Form_Load), and how much of the
-// main window's client area it leaves free below.
+// The window's least width when it opens in the main window (Form_Load), and
+// its height when it stands alone.
 constexpr int LeastWidth = 11500;
+constexpr int OpeningHeight = 10500;
 
 const QString UndrawableMessage = u"表示出来ないデータが含まれていました"_s;
 
@@ -76,7 +76,7 @@ RollForm::RollForm(Session &session, Platform &platform, QWidget *parent)
 
     buildTopBand();
     m_sheet = new SheetPanel(m_session, this);
-    m_sheet->move(twipsToPixels(Margin, logicalDpiX()), twipsToPixels(SheetTop, logicalDpiY()));
+    m_sheet->move(pixelRect({Margin, SheetTop, 0, 0}).topLeft());
     m_entry = new PupilEntry(m_session, m_platform, *m_sheet, m_dummy);
     m_dummy->setFocusProxy(m_sheet->rows());
     buildUndo();
@@ -90,7 +90,7 @@ RollForm::RollForm(Session &session, Platform &platform, QWidget *parent)
     });
 
     m_palette->choose(1);
-    resize(twipsToPixels(2 * Margin, logicalDpiX()) + m_sheet->preferredWidth(), twipsToPixels(10500, logicalDpiY()));
+    resize(pixelRect({0, 0, 2 * Margin, OpeningHeight}).size() + QSize(m_sheet->preferredWidth(), 0));
     RefreshSheet();
     placeCursorOnToday();
     m_sheet->rows()->setFocus();
@@ -98,37 +98,36 @@ RollForm::RollForm(Session &session, Platform &platform, QWidget *parent)
 
 RollForm::~RollForm() = default;
 
+QRect RollForm::pixelRect(QRect twips) const
+{
+    return QRect(twipsToPixels(twips.x(), logicalDpiX()), twipsToPixels(twips.y(), logicalDpiY()),
+                 twipsToPixels(twips.width(), logicalDpiX()), twipsToPixels(twips.height(), logicalDpiY()));
+}
+
 void RollForm::buildTopBand()
 {
-    const auto pixels = [this](QRect twips) {
-        return QRect(twipsToPixels(twips.x(), logicalDpiX()), twipsToPixels(twips.y(), logicalDpiY()),
-                     twipsToPixels(twips.width(), logicalDpiX()), twipsToPixels(twips.height(), logicalDpiY()));
-    };
     m_palette = new MarkPalette(this);
-    m_palette->setGeometry(pixels(PaletteArea));
+    m_palette->setGeometry(pixelRect(PaletteArea));
 
     auto *teacherLabel = new QLabel(u"担任"_s, this);
     teacherLabel->setObjectName(u"Label1"_s);
-    teacherLabel->move(pixels(QRect(TeacherLabelAt, QSize())).topLeft());
+    teacherLabel->move(pixelRect(QRect(TeacherLabelAt, QSize())).topLeft());
     m_teacher = new QLineEdit(this);
     m_teacher->setObjectName(u"TS_NAME"_s);
-    m_teacher->setGeometry(pixels(TeacherArea));
+    m_teacher->setGeometry(pixelRect(TeacherArea));
     connect(m_teacher, &QLineEdit::textEdited, this, &RollForm::teacherNameEdited);
 
-    const auto button = [&](const QString &name, const QString &caption, int index) {
+    const auto button = [this](const QString &name, const QString &caption, int index, auto action) {
         auto *created = new QPushButton(caption, this);
         created->setObjectName(name);
         created->setFocusPolicy(Qt::TabFocus);
         const int left = ListButtonsLeft + index * (ListButtonWidth + ButtonGap);
-        created->setGeometry(pixels({left, ButtonsTop, ListButtonWidth, ButtonHeight}));
-        return created;
+        created->setGeometry(pixelRect({left, ButtonsTop, ListButtonWidth, ButtonHeight}));
+        connect(created, &QPushButton::clicked, this, action);
     };
-    m_delete = button(u"B_DEL"_s, u"削除"_s, 0);
-    m_up = button(u"B_UP"_s, u"上"_s, 1);
-    m_down = button(u"B_DOWN"_s, u"下"_s, 2);
-    connect(m_delete, &QPushButton::clicked, this, &RollForm::deleteSelected);
-    connect(m_up, &QPushButton::clicked, this, [this] { moveSelected(-1); });
-    connect(m_down, &QPushButton::clicked, this, [this] { moveSelected(1); });
+    button(u"B_DEL"_s, u"削除"_s, 0, [this] { deleteSelected(); });
+    button(u"B_UP"_s, u"上"_s, 1, [this] { moveSelected(-1); });
+    button(u"B_DOWN"_s, u"下"_s, 2, [this] { moveSelected(1); });
 
     m_dummy = new QLineEdit(this);
     m_dummy->setObjectName(u"DUMMY_BOX"_s);
@@ -137,11 +136,7 @@ void RollForm::buildTopBand()
 
 void RollForm::buildUndo()
 {
-    const auto pixels = [this](int left) {
-        return QRect(twipsToPixels(left, logicalDpiX()), twipsToPixels(ButtonsTop, logicalDpiY()),
-                     twipsToPixels(UndoButtonWidth, logicalDpiX()), twipsToPixels(ButtonHeight, logicalDpiY()));
-    };
-    const auto action = [&](const QString &caption, const QList<QKeySequence> &keys, int left) {
+    const auto action = [this](const QString &caption, const QList<QKeySequence> &keys, int index) {
         auto *created = new QAction(caption, this);
         created->setShortcuts(keys);
         created->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -150,12 +145,13 @@ void RollForm::buildUndo()
         shown->setDefaultAction(created);
         shown->setToolButtonStyle(Qt::ToolButtonTextOnly);
         shown->setFocusPolicy(Qt::NoFocus);
-        shown->setGeometry(pixels(left));
+        const int left = UndoButtonsLeft + index * (UndoButtonWidth + ButtonGap);
+        shown->setGeometry(pixelRect({left, ButtonsTop, UndoButtonWidth, ButtonHeight}));
         return created;
     };
-    m_undo = action(u"元に戻す"_s, {QKeySequence::Undo}, UndoButtonsLeft);
-    m_redo = action(u"やり直し"_s, {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-                    UndoButtonsLeft + UndoButtonWidth + ButtonGap);
+    m_undo = action(u"元に戻す"_s, {QKeySequence::Undo}, 0);
+    m_redo =
+        action(u"やり直し"_s, {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, 1);
     m_undo->setObjectName(u"UNDO"_s);
     m_redo->setObjectName(u"REDO"_s);
     connect(m_undo, &QAction::triggered, this, &RollForm::undo);

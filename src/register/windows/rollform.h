@@ -8,7 +8,6 @@ class MarkPalette;
 class PupilEntry;
 class QAction;
 class QLineEdit;
-class QPushButton;
 class SheetPanel;
 struct Platform;
 struct SaveResult;
@@ -43,6 +42,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    QRect pixelRect(QRect twips) const;
     void buildTopBand();
     void buildUndo();
     void placeInMainWindow();
@@ -69,9 +69,6 @@ private:
     RegisterHistory m_history;
     MarkPalette *m_palette = nullptr;
     QLineEdit *m_teacher = nullptr;
-    QPushButton *m_delete = nullptr;
-    QPushButton *m_up = nullptr;
-    QPushButton *m_down = nullptr;
     QLineEdit *m_dummy = nullptr;
     SheetPanel *m_sheet = nullptr;
     PupilEntry *m_entry = nullptr;
