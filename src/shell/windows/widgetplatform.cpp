@@ -2,10 +2,13 @@
 
 #include "twips.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+
+using namespace Qt::StringLiterals;
 
 PromptAnswer tell(Platform &platform, QWidget *parent, const QString &text, PromptIcon icon, const QString &title)
 {
@@ -18,22 +21,51 @@ PromptAnswer WidgetPrompts::ask(QWidget *parent, const PromptMessage &message)
     box.setText(message.text);
     box.setWindowTitle(message.title);
     switch (message.icon) {
-    case PromptIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case PromptIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case PromptIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case PromptIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case PromptIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case PromptIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case PromptIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case PromptIcon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case PromptIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case PromptIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
     }
     switch (message.buttons) {
-    case PromptButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case PromptButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case PromptButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case PromptButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case PromptButtons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case PromptButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    }
+    // The captions of the Japanese desktop, whatever translations are installed.
+    const std::pair<QMessageBox::StandardButton, QString> captions[] = {{QMessageBox::Ok, u"OK"_s},
+                                                                        {QMessageBox::Cancel, u"キャンセル"_s},
+                                                                        {QMessageBox::Yes, u"はい(&Y)"_s},
+                                                                        {QMessageBox::No, u"いいえ(&N)"_s}};
+    for (const auto &[button, caption] : captions) {
+        if (QAbstractButton *shown = box.button(button))
+            shown->setText(caption);
     }
     switch (box.exec()) {
-    case QMessageBox::Cancel: return PromptAnswer::Cancel;
-    case QMessageBox::Yes: return PromptAnswer::Yes;
-    case QMessageBox::No: return PromptAnswer::No;
-    default: return PromptAnswer::Ok;
+    case QMessageBox::Cancel:
+        return PromptAnswer::Cancel;
+    case QMessageBox::Yes:
+        return PromptAnswer::Yes;
+    case QMessageBox::No:
+        return PromptAnswer::No;
+    default:
+        return PromptAnswer::Ok;
     }
 }
 
