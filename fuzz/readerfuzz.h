@@ -9,7 +9,8 @@
 #include <cstdint>
 
 // Feeds any bytes to a file reader. Besides crashing, the reader fails the run
-// when a file it read in full has a count beyond its table, or cannot
+// when it leaves a count beyond its table (whether or not the read failed), or
+// when a file it read in full cannot
 // be saved, or is not saved byte for byte the same once it has been saved and
 // loaded again. (The first save may differ from the input: writers normalize
 // texts, e.g. a double quote in an unquoted item becomes ＂.)
@@ -18,10 +19,10 @@ int fuzzReader(const uint8_t *data, size_t size, FromBytes fromBytes, ToBytes to
 {
     Record record;
     const LoadResult read = fromBytes(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)), record);
-    if (!read.ok())
-        return 0;
     if (!withinTables(record))
         __builtin_trap();
+    if (!read.ok())
+        return 0;
     QString error;
     const QByteArray saved = toBytes(record, &error);
     Record again;

@@ -71,7 +71,9 @@ LoadResult fromBytes(const QByteArray &bytes, RegisterMonth &month)
     // like a file that ends too early. Either way the counts are left at the
     // lines actually read, so nothing later walks past a table.
     const int holidays = std::max<int>(month.HolidayCount, 0);
+    const int pupils = std::max<int>(month.PupilCount, 0);
     month.HolidayCount = 0;
+    month.PupilCount = 0;
     for (int i = 0; i < holidays; ++i) {
         if (i == HolidaySlots)
             return unreadableAt(reader, u"休日の行数 %1 が多すぎます"_s.arg(holidays));
@@ -81,8 +83,6 @@ LoadResult fromBytes(const QByteArray &bytes, RegisterMonth &month)
         }
         month.HolidayCount = qint16(i + 1);
     }
-    const int pupils = std::max<int>(month.PupilCount, 0);
-    month.PupilCount = 0;
     for (int i = 0; i < pupils; ++i) {
         if (i == PupilSlots)
             return unreadableAt(reader, u"児童生徒の行数 %1 が多すぎます"_s.arg(pupils));

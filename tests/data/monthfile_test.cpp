@@ -140,6 +140,7 @@ private slots:
         QTest::newRow("header fails after a count") << QByteArray("0,\"\",32,x,\"\",\"\",\"\"\r\n") << 0 << 0 << 1;
         QTest::newRow("count not a number") << QByteArray("0,\"\",x,0,\"\",\"\",\"\"\r\n") << 0 << 0 << 1;
         QTest::newRow("missing holiday line") << header(2, 0) + holidayLine(3) << 1 << 0 << 3;
+        QTest::newRow("holiday fails before the pupils") << header(2, 300) + holidayLine(3) << 1 << 0 << 3;
         QTest::newRow("missing pupil line") << header(0, 2) + pupilLine("a") << 0 << 1 << 3;
         QTest::newRow("32 holidays") << holidays32 << 31 << 0 << 32;
         QTest::newRow("52 pupils") << pupils52 << 0 << 51 << 52;
