@@ -1,5 +1,6 @@
 #include "data/monthfile.h"
 #include "register/monthstatistics.h"
+#include "goldenfile.h"
 #include "testregistry.h"
 
 #include <QFile>
@@ -9,12 +10,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray golden(const QString &name)
-{
-    QFile file(QStringLiteral(VELTRA_TEST_DATA) + u'/' + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray header(int holidays, int pupils)
 {
@@ -35,6 +30,15 @@ QByteArray pupilLine(const QByteArray &name)
     return line + "\r\n";
 }
 
+AppState mayOfHeisei16In(const QString &folder)
+{
+    AppState state;
+    state.HeiseiYear = 16;
+    state.Month = 5;
+    state.MonthFolder = folder;
+    return state;
+}
+
 } // namespace
 
 class MonthFileTest : public QObject
@@ -45,7 +49,7 @@ private slots:
     void goldenFileFillsEveryField()
     {
         RegisterMonth month;
-        const LoadResult result = MonthFile::fromBytes(golden(u"2004_5.ROD"_s), month);
+        const LoadResult result = MonthFile::fromBytes(goldenFile(u"2004_5.ROD"_s), month);
         QVERIFY2(result.ok(), qPrintable(result.describe()));
         QCOMPARE(month.MonthOffFlag, 0);
         QCOMPARE(month.MonthOffText, u"夏季休業"_s);
@@ -82,7 +86,7 @@ private slots:
 
     void savedMonthLoadsBackByteForByte()
     {
-        const QByteArray original = golden(u"2004_5.ROD"_s);
+        const QByteArray original = goldenFile(u"2004_5.ROD"_s);
         RegisterMonth month;
         QVERIFY(MonthFile::fromBytes(original, month).ok());
         QCOMPARE(MonthFile::toBytes(month), original);
@@ -209,10 +213,7 @@ private slots:
     void loadTellsMissingFromUnreadable()
     {
         QTemporaryDir dir;
-        AppState state;
-        state.HeiseiYear = 16;
-        state.Month = 5;
-        state.MonthFolder = dir.path();
+        AppState state = mayOfHeisei16In(dir.path());
         RegisterMonth month;
         month.PupilCount = 3;
 
@@ -234,10 +235,7 @@ private slots:
     void failedSaveKeepsThePreviousFile()
     {
         QTemporaryDir dir;
-        AppState state;
-        state.HeiseiYear = 16;
-        state.Month = 5;
-        state.MonthFolder = dir.path();
+        AppState state = mayOfHeisei16In(dir.path());
         RegisterMonth month;
         month.TeacherName = u"前"_s;
         QVERIFY(MonthFile::save(state, month).ok);

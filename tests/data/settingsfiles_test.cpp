@@ -1,6 +1,7 @@
 #include "data/classlistfile.h"
 #include "data/settingsfile.h"
 #include "data/settingsstore.h"
+#include "goldenfile.h"
 #include "testregistry.h"
 
 #include <QFile>
@@ -10,12 +11,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray golden(const QString &name)
-{
-    QFile file(QStringLiteral(VELTRA_TEST_DATA) + u'/' + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray classLines(int announced, int written)
 {
@@ -35,7 +30,7 @@ private slots:
     void classListGoldenFillsEveryField()
     {
         ClassList list;
-        const QByteArray bytes = golden(u"CLASS.CSD"_s);
+        const QByteArray bytes = goldenFile(u"CLASS.CSD"_s);
         QVERIFY(ClassListFile::fromBytes(bytes, list).ok());
         QCOMPARE(list.ClassCount, 2);
         QCOMPARE(list.Entries[0], (ClassEntry{0, 1, 0, u"2"_s, QString(), u"1年2組"_s}));
@@ -73,7 +68,7 @@ private slots:
     void settingsGoldenFillsEveryField()
     {
         ProgramSettings settings;
-        const QByteArray bytes = golden(u"ROLL.SEW"_s);
+        const QByteArray bytes = goldenFile(u"ROLL.SEW"_s);
         QVERIFY(SettingsFile::fromBytes(bytes, u"/work"_s, settings).ok());
         QCOMPARE(settings.SchoolCode, 123456);
         QCOMPARE(settings.SchoolName, u"ヴェルトラ小学校"_s);
