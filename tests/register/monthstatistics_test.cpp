@@ -15,9 +15,9 @@ constexpr int Month = 6;
 const QString Sundays = u"6:日曜日 13:日曜日 20:日曜日 27:日曜日"_s;
 
 // "DAY:REASON DAY:REASON …"
-void setHolidays(RegisterMonth &month, const QString &spec)
+void setHolidays(RegisterMonth &month, const QString &layout)
 {
-    for (const QString &item : spec.split(u' ', Qt::SkipEmptyParts)) {
+    for (const QString &item : layout.split(u' ', Qt::SkipEmptyParts)) {
         const QStringList parts = item.split(u':');
         HolidayEntry &entry = month.HolidayList[month.HolidayCount++];
         entry.Day = qint16(parts[0].toInt());
@@ -27,10 +27,10 @@ void setHolidays(RegisterMonth &month, const QString &spec)
 }
 
 // "SEX [in=KIND@DAYINDEX] [out=KIND@DAYINDEX] [DAY:MARK …]" with DAY 1-based.
-void addPupil(RegisterMonth &month, const QString &spec)
+void addPupil(RegisterMonth &month, const QString &layout)
 {
     PupilRecord &pupil = month.Pupils[month.PupilCount++];
-    const QStringList parts = spec.split(u' ', Qt::SkipEmptyParts);
+    const QStringList parts = layout.split(u' ', Qt::SkipEmptyParts);
     pupil.Sex = parts.value(0) == u"-" ? QString() : parts.value(0);
     for (const QString &part : parts.mid(1)) {
         if (part.startsWith(u"in=") || part.startsWith(u"out=")) {
