@@ -16,8 +16,8 @@ namespace {
 bool readClass(RecordReader &reader, ClassEntry &entry)
 {
     return reader.nextLine(ClassItems) && reader.number16(0, entry.Kind) && reader.number16(1, entry.Grade)
-        && reader.number16(2, entry.Grade2) && reader.text(3, entry.ClassName)
-        && reader.text(4, entry.Category) && reader.text(7, entry.Title);
+           && reader.number16(2, entry.Grade2) && reader.text(3, entry.ClassName) && reader.text(4, entry.Category)
+           && reader.text(7, entry.Title);
 }
 
 } // namespace
@@ -34,16 +34,9 @@ LoadResult fromBytes(const QByteArray &bytes, ClassList &list)
     qint16 announced = 0;
     if (!reader.nextLine(HeaderItems) || !reader.number16(0, announced))
         return unreadableAt(reader);
-    const int count = std::max<int>(announced, 0);
-    for (int i = 0; i < count; ++i) {
-        if (i == ClassSlots)
-            return unreadableAt(reader, u"クラス数 %1 が多すぎます"_s.arg(count));
-        if (!readClass(reader, list.Entries[i])) {
-            list.Entries[i] = {};
-            return unreadableAt(reader);
-        }
-        list.ClassCount = qint16(i + 1);
-    }
+    if (auto failed =
+            readSlots(reader, announced, list.Entries, list.ClassCount, readClass, u"クラス数 %1 が多すぎます"_s))
+        return *failed;
     return {};
 }
 

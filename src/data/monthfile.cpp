@@ -5,8 +5,6 @@
 
 #include <QDir>
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace MonthFile {
@@ -19,8 +17,8 @@ bool readHeader(RecordReader &reader, RegisterMonth &month)
     qint16 holidays = 0;
     qint16 pupils = 0;
     const bool ok = reader.nextLine(HeaderItems) && reader.number16(0, month.MonthOffFlag)
-        && reader.text(1, month.MonthOffText) && reader.number16(2, holidays) && reader.number16(3, pupils)
-        && reader.text(4, month.TeacherName);
+                    && reader.text(1, month.MonthOffText) && reader.number16(2, holidays) && reader.number16(3, pupils)
+                    && reader.text(4, month.TeacherName);
     if (ok) {
         month.HolidayCount = holidays;
         month.PupilCount = pupils;
@@ -31,15 +29,14 @@ bool readHeader(RecordReader &reader, RegisterMonth &month)
 bool readHoliday(RecordReader &reader, HolidayEntry &entry)
 {
     return reader.nextLine(HolidayItems) && reader.number16(0, entry.Day) && reader.text(1, entry.Reason)
-        && reader.text(2, entry.PrintText);
+           && reader.text(2, entry.PrintText);
 }
 
 bool readPupil(RecordReader &reader, PupilRecord &pupil)
 {
     if (!(reader.nextLine(PupilItems) && reader.text(0, pupil.Name) && reader.text(1, pupil.Sex)
-          && reader.number16(2, pupil.RosterNo) && reader.number16(3, pupil.Grade)
-          && reader.number16(4, pupil.InDay) && reader.text(5, pupil.InKind)
-          && reader.number16(6, pupil.OutDay) && reader.text(7, pupil.OutKind)))
+          && reader.number16(2, pupil.RosterNo) && reader.number16(3, pupil.Grade) && reader.number16(4, pupil.InDay)
+          && reader.text(5, pupil.InKind) && reader.number16(6, pupil.OutDay) && reader.text(7, pupil.OutKind)))
         return false;
     for (int d = 0; d < DaySlots; ++d) {
         if (!reader.text(13 + d, pupil.Marks[d]))
@@ -67,31 +64,17 @@ LoadResult fromBytes(const QByteArray &bytes, RegisterMonth &month)
     if (!readHeader(reader, month))
         return unreadableAt(reader);
 
-    // A count beyond the slot table reads the lines that fit and then fails,
-    // like a file that ends too early. Either way the counts are left at the
-    // lines actually read, so nothing later walks past a table.
-    const int holidays = std::max<int>(month.HolidayCount, 0);
-    const int pupils = std::max<int>(month.PupilCount, 0);
-    month.HolidayCount = 0;
+    // The counts end at the lines actually read, so nothing later
+    // walks past a table.
+    const int holidays = month.HolidayCount;
+    const int pupils = month.PupilCount;
     month.PupilCount = 0;
-    for (int i = 0; i < holidays; ++i) {
-        if (i == HolidaySlots)
-            return unreadableAt(reader, u"休日の行数 %1 が多すぎます"_s.arg(holidays));
-        if (!readHoliday(reader, month.HolidayList[i])) {
-            month.HolidayList[i] = {};
-            return unreadableAt(reader);
-        }
-        month.HolidayCount = qint16(i + 1);
-    }
-    for (int i = 0; i < pupils; ++i) {
-        if (i == PupilSlots)
-            return unreadableAt(reader, u"児童生徒の行数 %1 が多すぎます"_s.arg(pupils));
-        if (!readPupil(reader, month.Pupils[i])) {
-            month.Pupils[i] = {};
-            return unreadableAt(reader);
-        }
-        month.PupilCount = qint16(i + 1);
-    }
+    if (auto failed = readSlots(reader, holidays, month.HolidayList, month.HolidayCount, readHoliday,
+                                u"休日の行数 %1 が多すぎます"_s))
+        return *failed;
+    if (auto failed =
+            readSlots(reader, pupils, month.Pupils, month.PupilCount, readPupil, u"児童生徒の行数 %1 が多すぎます"_s))
+        return *failed;
     return {};
 }
 
