@@ -1,3 +1,4 @@
+#include "calendar/era.h"
 #include "data/marktable.h"
 #include "data/monthfile.h"
 #include "demo/democalendar.h"
@@ -58,7 +59,7 @@ void MonthStatisticsOfFullClass(benchmark::State &state)
     const RegisterMonth month = busyMonth();
     MonthStatistics stats;
     for (auto _ : state) {
-        ComputeMonthStatistics(month, Year - 1988, Month, stats);
+        ComputeMonthStatistics(month, JapaneseEra::heiseiFromGregorian(Year), Month, stats);
         benchmark::DoNotOptimize(stats);
     }
 }

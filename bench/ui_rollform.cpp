@@ -4,6 +4,7 @@
 // an offscreen image of the window's size.
 
 #include "data/session.h"
+#include "register/registerfont.h"
 #include "register/windows/rollform.h"
 #include "register/windows/sheetsurface.h"
 #include "testplatform.h"
@@ -81,7 +82,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QFont::insertSubstitutions(u"ＭＳ 明朝"_s, {u"IPAexMincho"_s, u"Noto Serif CJK JP"_s});
+    QFont::insertSubstitutions(RegisterFontFamily, {u"IPAexMincho"_s, u"Noto Serif CJK JP"_s});
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -2,8 +2,8 @@
 #include "data/settingsstore.h"
 #include "shell/windows/instancelock.h"
 #include "shell/windows/mainwindow.h"
-#include "shell/windows/programlook.h"
-#include "shell/windows/widgetplatform.h"
+#include "ui/programlook.h"
+#include "ui/widgetplatform.h"
 
 #include <QApplication>
 #include <QDir>

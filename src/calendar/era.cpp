@@ -27,6 +27,12 @@ constexpr std::array<EraStart, 3> Eras{{
 
 } // namespace
 
+int daysInMonth(int gregorianYear, int month)
+{
+    const QDate first(gregorianYear, month, 1);
+    return first.isValid() ? first.daysInMonth() : 0;
+}
+
 EraYear ofDate(const QDate &date)
 {
     const EraStart *inForce = &Eras.front();

@@ -22,6 +22,9 @@ inline int heiseiFromGregorian(int gregorianYear)
     return gregorianYear - HeiseiOffset;
 }
 
+// Days of the month of `gregorianYear`/`month`; 0 for a month outside 1..12.
+int daysInMonth(int gregorianYear, int month);
+
 struct EraYear
 {
     QString era; // "平成", "令和", …

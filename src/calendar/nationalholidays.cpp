@@ -1,4 +1,5 @@
 #include "calendar/nationalholidays.h"
+#include "era.h"
 
 #include <QDate>
 
@@ -10,7 +11,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int HeiseiOffset = 1988;
 constexpr int NoFirstYear = std::numeric_limits<int>::min();
 constexpr int NoLastYear = std::numeric_limits<int>::max();
 
@@ -171,7 +171,7 @@ void CalcNationalHolidays(int heiseiYear, int month, RegisterMonth &registerMont
     if (heiseiYear == 0 || month == 0)
         return;
     registerMonth.HolidayList.fill(HolidayEntry{});
-    const QList<HolidayEntry> entries = nationalHolidays(heiseiYear + HeiseiOffset, month);
+    const QList<HolidayEntry> entries = nationalHolidays(JapaneseEra::gregorianFromHeisei(heiseiYear), month);
     // One entry per day of the month, so the 31 slots always suffice.
     std::copy(entries.begin(), entries.end(), registerMonth.HolidayList.begin());
     registerMonth.HolidayCount = qint16(entries.size());

@@ -14,7 +14,7 @@ const QString Usage = u"使い方:\n"
                       u"  veltra-cli demo DIR\n"
                       u"  veltra-cli holidays Y M\n"_s;
 
-using Command = std::function<int(const QStringList &, CommandOutput &)>;
+using Command = std::function<ExitStatus(const QStringList &, CommandOutput &)>;
 
 struct NamedCommand
 {
@@ -31,12 +31,12 @@ const NamedCommand Commands[] = {
 
 } // namespace
 
-int runCommand(const QStringList &arguments, CommandOutput &output)
+ExitStatus runCommand(const QStringList &arguments, CommandOutput &output)
 {
     const QString name = arguments.value(0);
     if (name == u"--help"_s || name == u"-h"_s) {
         output.out += Usage.toUtf8();
-        return Success;
+        return ExitStatus::Success;
     }
     for (const NamedCommand &command : Commands) {
         if (command.name == name)
@@ -45,25 +45,25 @@ int runCommand(const QStringList &arguments, CommandOutput &output)
     return usageError(output, Usage);
 }
 
-int usageError(CommandOutput &output, const QString &usage)
+ExitStatus usageError(CommandOutput &output, const QString &usage)
 {
     output.err += usage;
-    return UsageError;
+    return ExitStatus::UsageError;
 }
 
-int loadError(CommandOutput &output, const LoadResult &result)
+ExitStatus loadError(CommandOutput &output, const LoadResult &result)
 {
     output.err += result.describe();
     if (result.missing())
         output.err += u": ファイルがありません"_s;
     output.err += u'\n';
-    return InputError;
+    return ExitStatus::InputError;
 }
 
-int saveError(CommandOutput &output, const SaveResult &result)
+ExitStatus saveError(CommandOutput &output, const SaveResult &result)
 {
     output.err += u"%1: 保存できません: %2\n"_s.arg(QDir::toNativeSeparators(result.path), result.error);
-    return OutputError;
+    return ExitStatus::OutputError;
 }
 
 std::optional<int> parseNumber(const QString &text, int minimum, int maximum)

@@ -11,7 +11,7 @@
 // The commands of veltra-cli. Each takes the arguments after its own name and
 // returns the exit status; what it prints is collected in CommandOutput so the
 // commands run the same inside a test as from the shell.
-enum ExitStatus : int {
+enum class ExitStatus : int {
     Success = 0,
     UsageError = 1,  // usage text on stderr
     InputError = 2,  // input missing or unreadable, named with its line where known
@@ -25,16 +25,16 @@ struct CommandOutput
 };
 
 // `veltra-cli ARGS…`: picks the command by the first argument.
-int runCommand(const QStringList &arguments, CommandOutput &output);
+ExitStatus runCommand(const QStringList &arguments, CommandOutput &output);
 
-int runStats(const QStringList &arguments, CommandOutput &output);
-int runConvert(const QStringList &arguments, CommandOutput &output);
-int runDemo(const QStringList &arguments, CommandOutput &output);
-int runHolidays(const QStringList &arguments, CommandOutput &output);
+ExitStatus runStats(const QStringList &arguments, CommandOutput &output);
+ExitStatus runConvert(const QStringList &arguments, CommandOutput &output);
+ExitStatus runDemo(const QStringList &arguments, CommandOutput &output);
+ExitStatus runHolidays(const QStringList &arguments, CommandOutput &output);
 
 // Helpers shared by the commands.
-int usageError(CommandOutput &output, const QString &usage);
-int loadError(CommandOutput &output, const LoadResult &result);
-int saveError(CommandOutput &output, const SaveResult &result);
+ExitStatus usageError(CommandOutput &output, const QString &usage);
+ExitStatus loadError(CommandOutput &output, const LoadResult &result);
+ExitStatus saveError(CommandOutput &output, const SaveResult &result);
 // A whole decimal number within minimum..maximum.
 std::optional<int> parseNumber(const QString &text, int minimum, int maximum);

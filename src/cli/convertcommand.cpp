@@ -41,7 +41,7 @@ SaveResult saveMonth(const QString &path, MonthFormat format, const RegisterMont
 
 } // namespace
 
-int runConvert(const QStringList &arguments, CommandOutput &output)
+ExitStatus runConvert(const QStringList &arguments, CommandOutput &output)
 {
     if (arguments.size() != 2)
         return usageError(output, ConvertUsage);
@@ -59,5 +59,5 @@ int runConvert(const QStringList &arguments, CommandOutput &output)
     const SaveResult saved = saveMonth(target, targetFormat, month);
     if (!saved.ok)
         return saveError(output, saved);
-    return Success;
+    return ExitStatus::Success;
 }

@@ -6,7 +6,7 @@
 
 using namespace Qt::StringLiterals;
 
-int runDemo(const QStringList &arguments, CommandOutput &output)
+ExitStatus runDemo(const QStringList &arguments, CommandOutput &output)
 {
     if (arguments.size() != 1)
         return usageError(output, u"使い方: veltra-cli demo DIR   (DIR にデモ用の作業フォルダーを作ります)\n"_s);
@@ -14,5 +14,5 @@ int runDemo(const QStringList &arguments, CommandOutput &output)
     if (!saved.ok)
         return saveError(output, saved);
     output.out += u"%1\n"_s.arg(QDir::toNativeSeparators(QDir(arguments[0]).absolutePath())).toUtf8();
-    return Success;
+    return ExitStatus::Success;
 }

@@ -26,12 +26,12 @@ QByteArray holidaysJson(int year, int month)
 
 } // namespace
 
-int runHolidays(const QStringList &arguments, CommandOutput &output)
+ExitStatus runHolidays(const QStringList &arguments, CommandOutput &output)
 {
     const auto year = parseNumber(arguments.value(0), 1, 9999);
     const auto month = parseNumber(arguments.value(1), 1, 12);
     if (arguments.size() != 2 || !year || !month)
         return usageError(output, HolidaysUsage);
     output.out += holidaysJson(*year, *month);
-    return Success;
+    return ExitStatus::Success;
 }

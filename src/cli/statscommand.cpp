@@ -59,7 +59,7 @@ bool yearAndMonthFromFileName(StatsRequest &request)
 
 } // namespace
 
-int runStats(const QStringList &arguments, CommandOutput &output)
+ExitStatus runStats(const QStringList &arguments, CommandOutput &output)
 {
     StatsRequest request;
     if (!parseArguments(arguments, request))
@@ -72,5 +72,5 @@ int runStats(const QStringList &arguments, CommandOutput &output)
     if (!loaded.ok())
         return loadError(output, loaded);
     output.out += statisticsJson(month, *request.year, *request.month);
-    return Success;
+    return ExitStatus::Success;
 }

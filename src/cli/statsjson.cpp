@@ -1,5 +1,6 @@
 #include "statsjson.h"
 
+#include "calendar/era.h"
 #include "jsonwriter.h"
 #include "register/figureformat.h"
 #include "register/monthstatistics.h"
@@ -34,7 +35,7 @@ void writeEnrolment(JsonWriter &json, qint16 boys, qint16 girls)
 QByteArray statisticsJson(const RegisterMonth &month, int gregorianYear, int monthNumber)
 {
     MonthStatistics stats;
-    ComputeMonthStatistics(month, gregorianYear - 1988, monthNumber, stats);
+    ComputeMonthStatistics(month, JapaneseEra::heiseiFromGregorian(gregorianYear), monthNumber, stats);
 
     JsonWriter json;
     json.beginObject();

@@ -47,14 +47,9 @@ bool readPupil(RecordReader &reader, PupilRecord &pupil)
 
 } // namespace
 
-QString fileName(int heiseiYear, int month)
+QString fileName(int gregorianYear, int month)
 {
-    return u"%1_%2.ROD"_s.arg(heiseiYear + 1988).arg(month);
-}
-
-QString filePath(const AppState &state)
-{
-    return QDir(state.MonthFolder).filePath(fileName(state.HeiseiYear, state.Month));
+    return u"%1_%2.ROD"_s.arg(gregorianYear).arg(month);
 }
 
 LoadResult fromBytes(const QByteArray &bytes, RegisterMonth &month)
@@ -104,19 +99,9 @@ LoadResult load(const QString &path, RegisterMonth &month)
     return loadDataFile(path, [&](const QByteArray &bytes) { return fromBytes(bytes, month); });
 }
 
-LoadResult load(const AppState &state, RegisterMonth &month)
-{
-    return load(filePath(state), month);
-}
-
 SaveResult save(const QString &path, const RegisterMonth &month)
 {
     return saveDataFile(path, [&](QString *error) { return toBytes(month, error); });
-}
-
-SaveResult save(const AppState &state, const RegisterMonth &month)
-{
-    return save(filePath(state), month);
 }
 
 } // namespace MonthFile

@@ -11,10 +11,8 @@ inline constexpr int HeaderItems = 7;
 inline constexpr int HolidayItems = 5;
 inline constexpr int PupilItems = 44;
 
-// "2004_4.ROD" for April of Heisei 16.
-QString fileName(int heiseiYear, int month);
-// The month's file in the open class's MonthFolder.
-QString filePath(const AppState &state);
+// "2004_4.ROD" for April 2004.
+QString fileName(int gregorianYear, int month);
 
 // Parses a file into `month`, which is reset first. On failure the items read
 // so far stay, the rest stay cleared.
@@ -26,10 +24,8 @@ QByteArray toBytes(const RegisterMonth &month, QString *error = nullptr);
 // Loads the open month's file: 1 on success, −1 when missing or unreadable
 // (LoadResult says which). The month is reset whatever happens.
 LoadResult load(const QString &path, RegisterMonth &month);
-LoadResult load(const AppState &state, RegisterMonth &month);
 
 // Writes atomically; a failure leaves the previous file and the month as they were.
 SaveResult save(const QString &path, const RegisterMonth &month);
-SaveResult save(const AppState &state, const RegisterMonth &month);
 
 } // namespace MonthFile

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "data/monthstatistics.h"
 #include "data/records.h"
-#include "register/monthstatistics.h"
 
 // Everything the program holds while it runs: the one open month, what is
 // open, the class list, the settings and the month's figures. main() creates
@@ -13,7 +13,4 @@ struct Session
     ClassList Classes;
     ProgramSettings Settings;
     MonthStatistics Statistics;
-
-    // Recomputes the open month's figures.
-    void computeStatistics() { ComputeMonthStatistics(Register, State.HeiseiYear, State.Month, Statistics); }
 };

@@ -18,9 +18,10 @@ LoadResult fromBytes(const QByteArray &bytes, const QString &workFolder, Program
 {
     RecordReader reader(bytes);
     ProgramSettings read = settings;
-    const bool ok = reader.nextLine(6) && reader.number32(0, read.SchoolCode) && reader.text(1, read.SchoolName)
-        && reader.text(3, read.DataFolder) && reader.nextLine(8) && reader.number16(0, read.CountBySex)
-        && reader.nextLine(7);
+    const bool ok = reader.nextLine(SchoolItems) && reader.number32(0, read.SchoolCode)
+                    && reader.text(1, read.SchoolName) && reader.text(3, read.DataFolder)
+                    && reader.nextLine(OptionItems) && reader.number16(0, read.CountBySex)
+                    && reader.nextLine(SpareItems);
     if (!ok)
         return unreadableAt(reader);
     if (read.DataFolder.isEmpty())
@@ -32,10 +33,14 @@ LoadResult fromBytes(const QByteArray &bytes, const QString &workFolder, Program
 QByteArray toBytes(const ProgramSettings &settings, QString *error)
 {
     RecordWriter writer;
-    writer.number(settings.SchoolCode).text(settings.SchoolName).spares(1).text(settings.DataFolder).spares(2);
+    writer.number(settings.SchoolCode)
+        .text(settings.SchoolName)
+        .spares(1)
+        .text(settings.DataFolder)
+        .spares(SchoolItems - 4);
     writer.endLine();
-    writer.number(settings.CountBySex).spares(7).endLine();
-    writer.spares(7).endLine();
+    writer.number(settings.CountBySex).spares(OptionItems - 1).endLine();
+    writer.spares(SpareItems).endLine();
     return writer.result(error);
 }
 

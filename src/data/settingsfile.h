@@ -7,6 +7,10 @@
 // folder, the count-by-sex option, and a line of spares.
 namespace SettingsFile {
 
+inline constexpr int SchoolItems = 6;
+inline constexpr int OptionItems = 8;
+inline constexpr int SpareItems = 7;
+
 QString filePath(const QString &workFolder);
 
 // Fills SchoolCode, SchoolName, DataFolder and CountBySex; an empty data

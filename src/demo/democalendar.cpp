@@ -1,5 +1,6 @@
 #include "democalendar.h"
 
+#include "calendar/era.h"
 #include "calendar/nationalholidays.h"
 
 #include <algorithm>
@@ -41,7 +42,7 @@ int indexOfDay(const RegisterMonth &month, int day)
 
 void applyDaysOff(RegisterMonth &month, int gregorianYear, int monthNumber)
 {
-    CalcNationalHolidays(gregorianYear - 1988, monthNumber, month);
+    CalcNationalHolidays(JapaneseEra::heiseiFromGregorian(gregorianYear), monthNumber, month);
     for (const SchoolDaysOff &daysOff : Vacations) {
         if (daysOff.month == monthNumber)
             setDaysOff(month, daysOff.first, daysOff.last, daysOff.reason, daysOff.printText);

@@ -4,6 +4,7 @@
 #include "demomarks.h"
 #include "demopeople.h"
 
+#include "calendar/era.h"
 #include "register/monthstatistics.h"
 
 #include <algorithm>
@@ -59,7 +60,7 @@ Month makeMonth(int gregorianYear, int monthNumber, QList<PupilRecord> &pupils)
 
     month.PupilCount = qint16(pupils.size());
     std::copy(pupils.cbegin(), pupils.cend(), month.Pupils.begin());
-    fillMarks(month, daysInMonth(gregorianYear, monthNumber), quint32(gregorianYear * 100 + monthNumber));
+    fillMarks(month, JapaneseEra::daysInMonth(gregorianYear, monthNumber), quint32(gregorianYear * 100 + monthNumber));
     return result;
 }
 

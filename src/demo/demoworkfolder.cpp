@@ -83,7 +83,7 @@ SaveResult write(const QString &workFolder)
     for (const DemoSchoolYear::Month &month : DemoSchoolYear::months()) {
         if (!result.ok)
             break;
-        const QString path = QDir(folder).filePath(MonthFile::fileName(month.gregorianYear - 1988, month.month));
+        const QString path = QDir(folder).filePath(MonthFile::fileName(month.gregorianYear, month.month));
         result = MonthFile::save(path, month.data);
     }
     return result;

@@ -1,5 +1,6 @@
 #include "sheetdrawing.h"
 
+#include "calendar/era.h"
 #include "data/marktable.h"
 #include "sheetgeometry.h"
 
@@ -101,7 +102,7 @@ void drawWeekdays(SheetCanvas &canvas, const SheetContent &content)
             canvas.text({x, 450}, u"卒"_s, TextPoints);
             canvas.text({x, 610}, u"業"_s, TextPoints);
         } else {
-            const QDate date(content.heiseiYear + 1988, content.monthNumber, d + 1);
+            const QDate date(JapaneseEra::gregorianFromHeisei(content.heiseiYear), content.monthNumber, d + 1);
             canvas.text({x, 500}, WeekdayNames[date.dayOfWeek() % 7 + 1].toString(), TextPoints);
         }
     }

@@ -1,10 +1,8 @@
 #include "monthstatistics.h"
 
+#include "calendar/era.h"
 #include "data/marktable.h"
-
-#include <QDate>
-
-#include <numeric>
+#include "data/session.h"
 
 using namespace Qt::StringLiterals;
 
@@ -60,17 +58,17 @@ bool countsPresentAlone(const QString &mark)
 {
     const int code = markCodeOf(mark);
     return mark.isEmpty() || code == MarkCode::Late || code == MarkCode::EarlyLeave
-        || code == MarkCode::LateAndEarlyLeave;
+           || code == MarkCode::LateAndEarlyLeave;
 }
 
-// Changes[k] counts the k-th of these kinds; joinings use the first two,
-// leavings the other five.
-constexpr std::array<QStringView, 7> ChangeKindTexts{u"入", u"編", u"転", u"退", u"猶", u"免", u"死"};
+// Changes[k] counts the k-th change mark from 転入学 on; joinings use the
+// first two, leavings the other five.
+static_assert(int(MarkCode::TransferIn) + int(ChangeKind::Death) == int(MarkCode::Death));
 
 void addChange(MonthStatistics &stats, const QString &kind, int first, int last)
 {
     for (int k = first; k <= last; ++k) {
-        if (ChangeKindTexts[k] == kind)
+        if (MarkTable[MarkCode::TransferIn + k] == kind)
             ++stats.Changes[k];
     }
 }
@@ -85,37 +83,13 @@ void addEnrolment(qint16 &boys, qint16 &girls, const QString &sex, int amount)
 
 } // namespace
 
-qint32 MonthStatistics::totalPresent() const
-{
-    return std::accumulate(DayPresent.begin(), DayPresent.end(), qint32(0));
-}
-
-qint32 MonthStatistics::totalAbsent() const
-{
-    return std::accumulate(DayAbsent.begin(), DayAbsent.end(), qint32(0));
-}
-
-qint32 MonthStatistics::columnTotal(int column, int pupilCount) const
-{
-    qint32 total = 0;
-    for (int i = 0; i < pupilCount && i < PupilSlots; ++i)
-        total += PupilStat[i][column];
-    return total;
-}
-
-int daysInMonth(int gregorianYear, int month)
-{
-    const QDate first(gregorianYear, month, 1);
-    return first.isValid() ? first.daysInMonth() : 0;
-}
-
 int countedDays(const RegisterMonth &month, int heiseiYear, int monthNumber)
 {
     for (int h = 0; h < month.HolidayCount && h < HolidaySlots; ++h) {
         if (month.HolidayList[h].Reason == Graduation)
             return std::clamp<int>(month.HolidayList[h].Day, 0, DaySlots);
     }
-    return daysInMonth(heiseiYear + 1988, monthNumber);
+    return JapaneseEra::daysInMonth(JapaneseEra::gregorianFromHeisei(heiseiYear), monthNumber);
 }
 
 void ComputeMonthStatistics(const RegisterMonth &month, int heiseiYear, int monthNumber, MonthStatistics &stats)
@@ -183,4 +157,9 @@ std::optional<float> AttendanceRate(const MonthStatistics &stats)
 {
     const auto tenths = attendanceRateTenths(stats);
     return tenths ? std::optional<float>(float(*tenths) / 10.0f) : std::nullopt;
+}
+
+void computeStatistics(Session &session)
+{
+    ComputeMonthStatistics(session.Register, session.State.HeiseiYear, session.State.Month, session.Statistics);
 }

@@ -1,65 +1,15 @@
 #pragma once
 
-#include "data/records.h"
+#include "data/monthstatistics.h"
 
-#include <array>
 #include <optional>
 
-// Columns of a pupil's eleven counters, in the order the register shows them.
-namespace StatColumn {
-enum : int {
-    Present = 0,
-    AbsentSick = 1,
-    AbsentOther = 2,
-    AbsentTotal = 3,
-    Suspension = 4,
-    Mourning = 5,
-    SpecialAbsence = 6,
-    ExcusedTotal = 7,
-    Late = 8,
-    EarlyLeave = 9,
-    HolidayAttendance = 10,
-};
-inline constexpr int Count = 11;
-} // namespace StatColumn
-
-// Enrolment changes of the month, by kind.
-namespace ChangeKind {
-enum : int { TransferIn, Admission, TransferOut, Withdrawal, Postponement, Exemption, Death, Unused };
-inline constexpr int Count = 8;
-} // namespace ChangeKind
-
-// The figures of one month, recomputed whole from the register.
-struct MonthStatistics
-{
-    // One row per pupil slot, so a file holding more than the working limit of
-    // pupils is counted whole and nothing is read or written past a table.
-    std::array<std::array<qint16, StatColumn::Count>, PupilSlots> PupilStat{};
-    std::array<qint16, DaySlots> DayPresent{};
-    std::array<qint16, DaySlots> DayAbsent{};
-    qint16 SchoolDays = 0;
-    qint16 StartBoys = 0;
-    qint16 StartGirls = 0;
-    qint16 EndBoys = 0;
-    qint16 EndGirls = 0;
-    std::array<qint16, ChangeKind::Count> Changes{};
-    qint16 CountedDays = 0; // day indexes examined: the month's days, or up to graduation
-
-    // P and A of the month, and the 計 line under a pupil column (1..10).
-    qint32 totalPresent() const;
-    qint32 totalAbsent() const;
-    qint32 columnTotal(int column, int pupilCount) const;
-
-    friend bool operator==(const MonthStatistics &, const MonthStatistics &) = default;
-};
-
-// Days of the month of `gregorianYear`/`month`; 0 for a month outside 1..12.
-int daysInMonth(int gregorianYear, int month);
+struct Session;
 
 // The month's last counted day: the first "卒業" entry's day, else the month's length.
 int countedDays(const RegisterMonth &month, int heiseiYear, int monthNumber);
 
-// Recomputes every figure of the open month.
+// Recomputes every figure of a month.
 void ComputeMonthStatistics(const RegisterMonth &month, int heiseiYear, int monthNumber, MonthStatistics &stats);
 
 // The attendance rate in tenths of a percent, truncated: P × 1000 / (P + A);
@@ -67,3 +17,6 @@ void ComputeMonthStatistics(const RegisterMonth &month, int heiseiYear, int mont
 std::optional<int> attendanceRateTenths(const MonthStatistics &stats);
 // The same as a single-precision number with one decimal.
 std::optional<float> AttendanceRate(const MonthStatistics &stats);
+
+// Recomputes the figures of the session's open month.
+void computeStatistics(Session &session);

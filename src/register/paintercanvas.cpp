@@ -22,7 +22,7 @@ const QFont &SheetTextCache::font(double points)
 {
     auto found = m_fonts.find(tenths(points));
     if (found == m_fonts.end()) {
-        QFont font(SheetFontFamily);
+        QFont font(RegisterFontFamily);
         font.setPointSizeF(points);
         found = m_fonts.insert(tenths(points), font);
     }

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "registerfont.h"
+
 #include <QColor>
 #include <QPoint>
 #include <QRect>
 #include <QString>
-
-// The sheet's font on screen and on paper.
-inline const QString SheetFontFamily = QStringLiteral("ＭＳ 明朝");
 
 // What the sheet's paint routines draw on, in twips. The window paints through
 // a QPainter; tests record the operations.

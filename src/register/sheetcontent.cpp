@@ -1,5 +1,6 @@
 #include "sheetcontent.h"
 
+#include "calendar/era.h"
 #include "data/session.h"
 
 #include <algorithm>
@@ -15,7 +16,7 @@ SheetContent SheetContent::of(const Session &session, int highlightedRow)
 
 int SheetContent::monthLength() const
 {
-    return daysInMonth(heiseiYear + 1988, monthNumber);
+    return JapaneseEra::daysInMonth(JapaneseEra::gregorianFromHeisei(heiseiYear), monthNumber);
 }
 
 int holidayEntriesShown(const RegisterMonth &month)

@@ -1,3 +1,4 @@
+#include "calendar/era.h"
 #include "calendar/holidaylist.h"
 #include "calendar/nationalholidays.h"
 
@@ -87,7 +88,7 @@ private slots:
     void rangeOverwritesWeekendsAndAppendsTheRest()
     {
         RegisterMonth month;
-        CalcNationalHolidays(2026 - 1988, 7, month); // weekends, 海の日 on the 20th
+        CalcNationalHolidays(JapaneseEra::heiseiFromGregorian(2026), 7, month); // weekends, 海の日 on the 20th
         setHolidays(month, 21, 31, u"夏季休業日"_s, u"夏季休業"_s);
         ::sortHolidays(month);
         QCOMPARE(usedDays(month), (QList<int>{4, 5, 11, 12, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31}));

@@ -1,3 +1,4 @@
+#include "calendar/era.h"
 #include "calendar/nationalholidays.h"
 
 #include "testregistry.h"
@@ -270,7 +271,7 @@ private slots:
         QCOMPARE(registerMonth.HolidayCount, count);
         QCOMPARE(registerMonth.HolidayList[0], first);
         const QList<HolidayEntry> filled(registerMonth.HolidayList.begin(), registerMonth.HolidayList.begin() + count);
-        QCOMPARE(filled, nationalHolidays(heiseiYear + 1988, month));
+        QCOMPARE(filled, nationalHolidays(JapaneseEra::gregorianFromHeisei(heiseiYear), month));
         for (int slot = count; slot < HolidaySlots; ++slot)
             QCOMPARE(registerMonth.HolidayList[slot], HolidayEntry{});
     }

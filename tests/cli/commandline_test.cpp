@@ -17,36 +17,37 @@ private slots:
     void exitStatusOfEachCommand_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::newRow("nothing") << QStringList{} << int(UsageError);
-        QTest::newRow("unknown command") << QStringList{u"print"_s} << int(UsageError);
-        QTest::newRow("help") << QStringList{u"--help"_s} << int(Success);
-        QTest::newRow("stats without file") << QStringList{u"stats"_s} << int(UsageError);
+        QTest::addColumn<ExitStatus>("status");
+        QTest::newRow("nothing") << QStringList{} << ExitStatus::UsageError;
+        QTest::newRow("unknown command") << QStringList{u"print"_s} << ExitStatus::UsageError;
+        QTest::newRow("help") << QStringList{u"--help"_s} << ExitStatus::Success;
+        QTest::newRow("stats without file") << QStringList{u"stats"_s} << ExitStatus::UsageError;
         QTest::newRow("stats on the golden month")
-            << QStringList{u"stats"_s, goldenPath(u"2004_5.ROD"_s)} << int(Success);
-        QTest::newRow("convert without target") << QStringList{u"convert"_s, u"a.ROD"_s} << int(UsageError);
-        QTest::newRow("demo without folder") << QStringList{u"demo"_s} << int(UsageError);
-        QTest::newRow("holidays") << QStringList{u"holidays"_s, u"2026"_s, u"1"_s} << int(Success);
-        QTest::newRow("holidays without month") << QStringList{u"holidays"_s, u"2026"_s} << int(UsageError);
-        QTest::newRow("holidays in month 13") << QStringList{u"holidays"_s, u"2026"_s, u"13"_s} << int(UsageError);
-        QTest::newRow("holidays in year 0") << QStringList{u"holidays"_s, u"0"_s, u"1"_s} << int(UsageError);
+            << QStringList{u"stats"_s, goldenPath(u"2004_5.ROD"_s)} << ExitStatus::Success;
+        QTest::newRow("convert without target") << QStringList{u"convert"_s, u"a.ROD"_s} << ExitStatus::UsageError;
+        QTest::newRow("demo without folder") << QStringList{u"demo"_s} << ExitStatus::UsageError;
+        QTest::newRow("holidays") << QStringList{u"holidays"_s, u"2026"_s, u"1"_s} << ExitStatus::Success;
+        QTest::newRow("holidays without month") << QStringList{u"holidays"_s, u"2026"_s} << ExitStatus::UsageError;
+        QTest::newRow("holidays in month 13")
+            << QStringList{u"holidays"_s, u"2026"_s, u"13"_s} << ExitStatus::UsageError;
+        QTest::newRow("holidays in year 0") << QStringList{u"holidays"_s, u"0"_s, u"1"_s} << ExitStatus::UsageError;
     }
     void exitStatusOfEachCommand()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(int, status);
+        QFETCH(ExitStatus, status);
         CommandOutput output;
         QCOMPARE(runCommand(arguments, output), status);
-        QCOMPARE(output.err.isEmpty(), status == Success);
-        QCOMPARE(output.out.isEmpty(), status != Success);
-        if (status == UsageError)
+        QCOMPARE(output.err.isEmpty(), status == ExitStatus::Success);
+        QCOMPARE(output.out.isEmpty(), status != ExitStatus::Success);
+        if (status == ExitStatus::UsageError)
             QVERIFY(output.err.startsWith(u"使い方:"_s));
     }
 
     void holidaysAreListedInDayOrder()
     {
         CommandOutput output;
-        QCOMPARE(runCommand({u"holidays"_s, u"2026"_s, u"1"_s}, output), int(Success));
+        QCOMPARE(runCommand({u"holidays"_s, u"2026"_s, u"1"_s}, output), ExitStatus::Success);
         QVERIFY2(
             output.out.startsWith(R"({"year":2026,"month":1,"holidays":[{"day":1,"reason":"元旦","printText":"祝"},)"
                                   R"({"day":3,"reason":"土曜日","printText":"土"},)"),
@@ -58,19 +59,20 @@ private slots:
     void toolRunsFromTheShell_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
+        QTest::addColumn<ExitStatus>("status");
         QTest::addColumn<QByteArray>("stdoutHead");
         QTest::addColumn<QByteArray>("stderrHead");
-        QTest::newRow("stats") << QStringList{u"stats"_s, goldenPath(u"2004_5.ROD"_s)} << int(Success)
+        QTest::newRow("stats") << QStringList{u"stats"_s, goldenPath(u"2004_5.ROD"_s)} << ExitStatus::Success
                                << QByteArray(R"({"year":2004,"month":5,"countedDays":31,)") << QByteArray();
-        QTest::newRow("usage") << QStringList{} << int(UsageError) << QByteArray() << QByteArray("使い方:");
-        QTest::newRow("missing input") << QStringList{u"stats"_s, u"/nonexistent/2004_5.ROD"_s} << int(InputError)
-                                       << QByteArray() << QByteArray("/nonexistent/2004_5.ROD: ");
+        QTest::newRow("usage") << QStringList{} << ExitStatus::UsageError << QByteArray() << QByteArray("使い方:");
+        QTest::newRow("missing input") << QStringList{u"stats"_s, u"/nonexistent/2004_5.ROD"_s}
+                                       << ExitStatus::InputError << QByteArray()
+                                       << QByteArray("/nonexistent/2004_5.ROD: ");
     }
     void toolRunsFromTheShell()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(int, status);
+        QFETCH(ExitStatus, status);
         QFETCH(QByteArray, stdoutHead);
         QFETCH(QByteArray, stderrHead);
         const QString tool = QCoreApplication::applicationDirPath() + u"/../src/veltra-cli"_s;
@@ -80,7 +82,7 @@ private slots:
         process.start(tool, arguments);
         QVERIFY(process.waitForFinished(30000));
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), status);
+        QCOMPARE(process.exitCode(), int(status));
         QVERIFY(process.readAllStandardOutput().startsWith(stdoutHead));
         QVERIFY(process.readAllStandardError().startsWith(stderrHead));
     }

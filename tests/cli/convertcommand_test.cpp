@@ -19,9 +19,9 @@ private slots:
         const QString json = path(u"2004_5.json"_s);
         const QString back = path(u"2004_5.ROD"_s);
         CommandOutput output;
-        QCOMPARE(runConvert({goldenPath(u"2004_5.ROD"_s), json}, output), int(Success));
+        QCOMPARE(runConvert({goldenPath(u"2004_5.ROD"_s), json}, output), ExitStatus::Success);
         QVERIFY(readFile(json).startsWith(R"({"monthOffFlag":0,"monthOffText":"夏季休業",)"));
-        QCOMPARE(runConvert({json, back}, output), int(Success));
+        QCOMPARE(runConvert({json, back}, output), ExitStatus::Success);
         QCOMPARE(readFile(back), readFile(goldenPath(u"2004_5.ROD"_s)));
         QCOMPARE(output.err, QString());
     }
@@ -29,33 +29,34 @@ private slots:
     void charactersAreCheckedOnTheWayToTheRegisterFile_data()
     {
         QTest::addColumn<QByteArray>("json");
-        QTest::addColumn<int>("status");
+        QTest::addColumn<ExitStatus>("status");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QByteArray>("storedTeacher");
         QTest::newRow("teacher outside code page 932")
-            << QByteArray(R"({"teacherName":"𠮷田"})") << int(OutputError) << u"「𠮷」(U+20BB7)"_s << QByteArray();
+            << QByteArray(R"({"teacherName":"𠮷田"})") << ExitStatus::OutputError << u"「𠮷」(U+20BB7)"_s
+            << QByteArray();
         QTest::newRow("holiday reason outside code page 932")
-            << QByteArray(R"({"holidays":[{"day":1,"reason":"休🎌"}]})") << int(OutputError) << u"(U+1F38C)"_s
+            << QByteArray(R"({"holidays":[{"day":1,"reason":"休🎌"}]})") << ExitStatus::OutputError << u"(U+1F38C)"_s
             << QByteArray();
         QTest::newRow("pupil name outside code page 932")
-            << QByteArray(R"({"pupils":[{"name":"青葉　陽太","sex":"男"},{"name":"Łucja"}]})") << int(OutputError)
-            << u"「Ł」(U+0141)"_s << QByteArray();
-        QTest::newRow("mark outside code page 932")
-            << QByteArray(R"({"pupils":[{"marks":["","☂"]}]})") << int(OutputError) << u"(U+2602)"_s << QByteArray();
+            << QByteArray(R"({"pupils":[{"name":"青葉　陽太","sex":"男"},{"name":"Łucja"}]})")
+            << ExitStatus::OutputError << u"「Ł」(U+0141)"_s << QByteArray();
+        QTest::newRow("mark outside code page 932") << QByteArray(R"({"pupils":[{"marks":["","☂"]}]})")
+                                                    << ExitStatus::OutputError << u"(U+2602)"_s << QByteArray();
         QTest::newRow("wave dash becomes fullwidth tilde") << QByteArray("{\"teacherName\":\"a\xE3\x80\x9C"
                                                                          "b\"}")
-                                                           << int(Success) << QString()
+                                                           << ExitStatus::Success << QString()
                                                            << QByteArray("a\x81\x60"
                                                                          "b");
         QTest::newRow("double quote becomes fullwidth")
-            << QByteArray("{\"teacherName\":\"\\\"a\\\"\"}") << int(Success) << QString()
+            << QByteArray("{\"teacherName\":\"\\\"a\\\"\"}") << ExitStatus::Success << QString()
             << QByteArray("\xFA\x57"
                           "a\xFA\x57");
     }
     void charactersAreCheckedOnTheWayToTheRegisterFile()
     {
         QFETCH(QByteArray, json);
-        QFETCH(int, status);
+        QFETCH(ExitStatus, status);
         QFETCH(QString, message);
         QFETCH(QByteArray, storedTeacher);
         const QString input = path(u"in.json"_s);
@@ -65,7 +66,7 @@ private slots:
 
         CommandOutput printed;
         QCOMPARE(runConvert({input, output}, printed), status);
-        if (status == OutputError) {
+        if (status == ExitStatus::OutputError) {
             QVERIFY2(printed.err.contains(message), qPrintable(printed.err));
             QVERIFY(printed.err.contains(u"2026_4.ROD"_s));
             QVERIFY(!QFile::exists(output));
@@ -79,26 +80,26 @@ private slots:
         QTest::addColumn<QString>("input");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("target");
-        QTest::addColumn<int>("status");
+        QTest::addColumn<ExitStatus>("status");
         QTest::addColumn<QString>("message");
         const QByteArray shortPupil = "0,\"\",0,1,\"\",\"\",\"\"\r\n\"a\",\"男\"\r\n";
-        QTest::newRow("missing register file") << u"2004_4.ROD"_s << QByteArray() << u"out.json"_s << int(InputError)
-                                               << u"2004_4.ROD: ファイルがありません"_s;
-        QTest::newRow("short pupil line")
-            << u"2004_4.ROD"_s << shortPupil << u"out.json"_s << int(InputError) << u"2004_4.ROD:2: 項目が足りません"_s;
+        QTest::newRow("missing register file") << u"2004_4.ROD"_s << QByteArray() << u"out.json"_s
+                                               << ExitStatus::InputError << u"2004_4.ROD: ファイルがありません"_s;
+        QTest::newRow("short pupil line") << u"2004_4.ROD"_s << shortPupil << u"out.json"_s << ExitStatus::InputError
+                                          << u"2004_4.ROD:2: 項目が足りません"_s;
         QTest::newRow("JSON syntax error") << u"in.json"_s << QByteArray("{\n\"pupils\":[\n}") << u"out.ROD"_s
-                                           << int(InputError) << u"in.json:3: JSON の構文エラー"_s;
+                                           << ExitStatus::InputError << u"in.json:3: JSON の構文エラー"_s;
         QTest::newRow("wrong type in JSON") << u"in.json"_s << QByteArray(R"({"holidays":[{"day":"3"}]})")
-                                            << u"out.ROD"_s << int(InputError) << u"in.json: holidays[0].day"_s;
+                                            << u"out.ROD"_s << ExitStatus::InputError << u"in.json: holidays[0].day"_s;
         QTest::newRow("target folder missing") << u"in.json"_s << QByteArray("{}") << u"no/such/out.ROD"_s
-                                               << int(OutputError) << u"out.ROD: 保存できません"_s;
+                                               << ExitStatus::OutputError << u"out.ROD: 保存できません"_s;
     }
     void failuresNameTheFile()
     {
         QFETCH(QString, input);
         QFETCH(QByteArray, content);
         QFETCH(QString, target);
-        QFETCH(int, status);
+        QFETCH(ExitStatus, status);
         QFETCH(QString, message);
         if (!content.isEmpty())
             QVERIFY(writeFile(path(input), content));
@@ -111,18 +112,19 @@ private slots:
     void formatsComeFromTheExtensions_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::newRow("lower-case rod to JSON") << QStringList{u"a.rod"_s, u"b.JSON"_s} << int(InputError);
-        QTest::newRow("register file to register file") << QStringList{u"a.ROD"_s, u"b.ROD"_s} << int(UsageError);
-        QTest::newRow("JSON to JSON") << QStringList{u"a.json"_s, u"b.json"_s} << int(UsageError);
-        QTest::newRow("unknown extension") << QStringList{u"a.txt"_s, u"b.ROD"_s} << int(UsageError);
-        QTest::newRow("one argument") << QStringList{u"a.ROD"_s} << int(UsageError);
-        QTest::newRow("three arguments") << QStringList{u"a.ROD"_s, u"b.json"_s, u"c.json"_s} << int(UsageError);
+        QTest::addColumn<ExitStatus>("status");
+        QTest::newRow("lower-case rod to JSON") << QStringList{u"a.rod"_s, u"b.JSON"_s} << ExitStatus::InputError;
+        QTest::newRow("register file to register file")
+            << QStringList{u"a.ROD"_s, u"b.ROD"_s} << ExitStatus::UsageError;
+        QTest::newRow("JSON to JSON") << QStringList{u"a.json"_s, u"b.json"_s} << ExitStatus::UsageError;
+        QTest::newRow("unknown extension") << QStringList{u"a.txt"_s, u"b.ROD"_s} << ExitStatus::UsageError;
+        QTest::newRow("one argument") << QStringList{u"a.ROD"_s} << ExitStatus::UsageError;
+        QTest::newRow("three arguments") << QStringList{u"a.ROD"_s, u"b.json"_s, u"c.json"_s} << ExitStatus::UsageError;
     }
     void formatsComeFromTheExtensions()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(int, status);
+        QFETCH(ExitStatus, status);
         for (QString &argument : arguments)
             argument = path(argument);
         CommandOutput output;

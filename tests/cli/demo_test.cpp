@@ -1,3 +1,4 @@
+#include "calendar/era.h"
 #include "cli/commands.h"
 #include "clitestfiles.h"
 #include "data/classlistfile.h"
@@ -34,7 +35,7 @@ private slots:
     {
         QVERIFY(m_folder.isValid());
         CommandOutput output;
-        QCOMPARE(runDemo({workFolder()}, output), int(Success));
+        QCOMPARE(runDemo({workFolder()}, output), ExitStatus::Success);
         QCOMPARE(output.err, QString());
     }
 
@@ -105,7 +106,7 @@ private slots:
         const int year = fileName.left(4).toInt();
         const int monthNumber = fileName.mid(5).section(u'.', 0, 0).toInt();
         MonthStatistics stats;
-        ComputeMonthStatistics(month, year - 1988, monthNumber, stats);
+        ComputeMonthStatistics(month, JapaneseEra::heiseiFromGregorian(year), monthNumber, stats);
         QCOMPARE(stats.StartBoys + stats.StartGirls, atStart);
         QCOMPARE(stats.EndBoys + stats.EndGirls, atEnd);
         QCOMPARE(stats.Changes[ChangeKind::TransferIn], transfersIn);
@@ -156,7 +157,7 @@ private slots:
         const QString blocker = m_folder.filePath(u"plain-file"_s);
         QVERIFY(writeFile(blocker, "x"));
         CommandOutput output;
-        QCOMPARE(runDemo({QDir(blocker).filePath(u"work"_s)}, output), int(OutputError));
+        QCOMPARE(runDemo({QDir(blocker).filePath(u"work"_s)}, output), ExitStatus::OutputError);
         QVERIFY2(output.err.contains(u"plain-file"_s), qPrintable(output.err));
     }
 

@@ -75,44 +75,45 @@ private slots:
     {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QStringList>("options");
-        QTest::addColumn<int>("status");
+        QTest::addColumn<ExitStatus>("status");
         QTest::addColumn<QByteArray>("head");
-        QTest::newRow("from the file name") << u"2004_2.ROD"_s << QStringList{} << int(Success)
+        QTest::newRow("from the file name") << u"2004_2.ROD"_s << QStringList{} << ExitStatus::Success
                                             << QByteArray(R"({"year":2004,"month":2,"countedDays":29,)");
-        QTest::newRow("lower-case extension") << u"2004_12.rod"_s << QStringList{} << int(Success)
+        QTest::newRow("lower-case extension") << u"2004_12.rod"_s << QStringList{} << ExitStatus::Success
                                               << QByteArray(R"({"year":2004,"month":12,"countedDays":31,)");
         QTest::newRow("options win over the name")
-            << u"2004_2.ROD"_s << QStringList{u"--year"_s, u"2005"_s, u"--month"_s, u"2"_s} << int(Success)
+            << u"2004_2.ROD"_s << QStringList{u"--year"_s, u"2005"_s, u"--month"_s, u"2"_s} << ExitStatus::Success
             << QByteArray(R"({"year":2005,"month":2,"countedDays":28,)");
         QTest::newRow("options in any order")
-            << u"june.ROD"_s << QStringList{u"--month"_s, u"6"_s, u"--year"_s, u"2004"_s} << int(Success)
+            << u"june.ROD"_s << QStringList{u"--month"_s, u"6"_s, u"--year"_s, u"2004"_s} << ExitStatus::Success
             << QByteArray(R"({"year":2004,"month":6,)");
-        QTest::newRow("name without year") << u"june.ROD"_s << QStringList{} << int(UsageError) << QByteArray();
-        QTest::newRow("month 13 in the name") << u"2004_13.ROD"_s << QStringList{} << int(UsageError) << QByteArray();
-        QTest::newRow("year alone") << u"2004_2.ROD"_s << QStringList{u"--year"_s, u"2004"_s} << int(UsageError)
+        QTest::newRow("name without year") << u"june.ROD"_s << QStringList{} << ExitStatus::UsageError << QByteArray();
+        QTest::newRow("month 13 in the name")
+            << u"2004_13.ROD"_s << QStringList{} << ExitStatus::UsageError << QByteArray();
+        QTest::newRow("year alone") << u"2004_2.ROD"_s << QStringList{u"--year"_s, u"2004"_s} << ExitStatus::UsageError
                                     << QByteArray();
         QTest::newRow("month 0") << u"2004_2.ROD"_s << QStringList{u"--year"_s, u"2004"_s, u"--month"_s, u"0"_s}
-                                 << int(UsageError) << QByteArray();
+                                 << ExitStatus::UsageError << QByteArray();
         QTest::newRow("year not a number")
-            << u"2004_2.ROD"_s << QStringList{u"--year"_s, u"H16"_s, u"--month"_s, u"2"_s} << int(UsageError)
+            << u"2004_2.ROD"_s << QStringList{u"--year"_s, u"H16"_s, u"--month"_s, u"2"_s} << ExitStatus::UsageError
             << QByteArray();
         QTest::newRow("option without value")
-            << u"2004_2.ROD"_s << QStringList{u"--month"_s} << int(UsageError) << QByteArray();
-        QTest::newRow("second file") << u"2004_2.ROD"_s << QStringList{u"2004_3.ROD"_s} << int(UsageError)
+            << u"2004_2.ROD"_s << QStringList{u"--month"_s} << ExitStatus::UsageError << QByteArray();
+        QTest::newRow("second file") << u"2004_2.ROD"_s << QStringList{u"2004_3.ROD"_s} << ExitStatus::UsageError
                                      << QByteArray();
     }
     void yearAndMonthFromNameOrOptions()
     {
         QFETCH(QString, fileName);
         QFETCH(QStringList, options);
-        QFETCH(int, status);
+        QFETCH(ExitStatus, status);
         QFETCH(QByteArray, head);
         const QString path = m_folder.filePath(fileName);
         QVERIFY(MonthFile::save(path, handMadeMonth()).ok);
         CommandOutput output;
         QCOMPARE(runStats(QStringList{path} + options, output), status);
         QVERIFY2(output.out.startsWith(head), output.out.constData());
-        QCOMPARE(output.err.isEmpty(), status == Success);
+        QCOMPARE(output.err.isEmpty(), status == ExitStatus::Success);
     }
 
     void unreadableInputIsNamed_data()
@@ -134,7 +135,7 @@ private slots:
         if (!content.isEmpty())
             QVERIFY(writeFile(path, content));
         CommandOutput output;
-        QCOMPARE(runStats({path}, output), int(InputError));
+        QCOMPARE(runStats({path}, output), ExitStatus::InputError);
         QVERIFY2(output.err.contains(message), qPrintable(output.err));
         QVERIFY(output.out.isEmpty());
     }

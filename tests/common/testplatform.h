@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/settingsstore.h"
-#include "shell/windows/platform.h"
+#include "ui/platform.h"
 
 #include <QList>
 #include <QTemporaryDir>

@@ -1,6 +1,7 @@
 #include "data/monthfile.h"
-#include "register/monthstatistics.h"
 #include "goldenfile.h"
+#include "register/monthstatistics.h"
+#include "register/openmonth.h"
 #include "testregistry.h"
 
 #include <QFile>
@@ -14,7 +15,7 @@ namespace {
 QByteArray header(int holidays, int pupils)
 {
     return QByteArray("0,\"\",") + QByteArray::number(holidays) + ',' + QByteArray::number(pupils)
-        + ",\"\",\"\",\"\"\r\n";
+           + ",\"\",\"\",\"\"\r\n";
 }
 
 QByteArray holidayLine(int day)
@@ -151,7 +152,8 @@ private slots:
         QTest::newRow("short pupil line") << header(0, 1) + QByteArray("\"a\",\"男\",0\r\n") << 0 << 0 << 2;
         QTest::newRow("unterminated quote") << header(0, 1) + QByteArray("\"abc,\"男\"\r\n") << 0 << 0 << 2;
         QTest::newRow("invalid code page byte") << header(0, 1) + pupilLine("\x80") << 0 << 0 << 2;
-        QTest::newRow("day beyond 16 bits") << header(1, 0) + QByteArray("99999,\"\",\"\",\"\",\"\"\r\n") << 0 << 0 << 2;
+        QTest::newRow("day beyond 16 bits")
+            << header(1, 0) + QByteArray("99999,\"\",\"\",\"\",\"\"\r\n") << 0 << 0 << 2;
         QTest::newRow("binary garbage") << QByteArray("\x00\xff\x01\x02,\x7f\"\xfe", 8) << 0 << 0 << 1;
         QTest::newRow("very long line") << QByteArray(200000, '9') + "\r\n" << 0 << 0 << 1;
     }
@@ -207,7 +209,11 @@ private slots:
         QFETCH(int, heiseiYear);
         QFETCH(int, month);
         QFETCH(QString, name);
-        QCOMPARE(MonthFile::fileName(heiseiYear, month), name);
+        AppState state;
+        state.HeiseiYear = qint16(heiseiYear);
+        state.Month = qint16(month);
+        state.MonthFolder = u"/data/2004/1年2組"_s;
+        QCOMPARE(openMonthPath(state), u"/data/2004/1年2組/"_s + name);
     }
 
     void loadTellsMissingFromUnreadable()
@@ -217,19 +223,19 @@ private slots:
         RegisterMonth month;
         month.PupilCount = 3;
 
-        LoadResult result = MonthFile::load(state, month);
+        LoadResult result = MonthFile::load(openMonthPath(state), month);
         QCOMPARE(result.code, -1);
         QVERIFY(result.missing());
         QCOMPARE(month.PupilCount, 0);
 
-        QFile file(MonthFile::filePath(state));
+        QFile file(openMonthPath(state));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("garbage");
         file.close();
-        result = MonthFile::load(state, month);
+        result = MonthFile::load(openMonthPath(state), month);
         QCOMPARE(result.code, -1);
         QVERIFY(result.unreadable());
-        QCOMPARE(result.path, MonthFile::filePath(state));
+        QCOMPARE(result.path, openMonthPath(state));
     }
 
     void failedSaveKeepsThePreviousFile()
@@ -238,14 +244,14 @@ private slots:
         AppState state = mayOfHeisei16In(dir.path());
         RegisterMonth month;
         month.TeacherName = u"前"_s;
-        QVERIFY(MonthFile::save(state, month).ok);
-        QFile saved(MonthFile::filePath(state));
+        QVERIFY(MonthFile::save(openMonthPath(state), month).ok);
+        QFile saved(openMonthPath(state));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QByteArray previous = saved.readAll();
         saved.close();
 
         month.TeacherName = u"😀"_s;
-        const SaveResult refused = MonthFile::save(state, month);
+        const SaveResult refused = MonthFile::save(openMonthPath(state), month);
         QVERIFY(!refused.ok);
         QVERIFY(refused.error.contains(u"U+1F600"_s));
         QVERIFY(saved.open(QIODevice::ReadOnly));
@@ -254,7 +260,7 @@ private slots:
 
         state.MonthFolder = dir.filePath(u"no/such/folder"_s);
         month.TeacherName = u"後"_s;
-        const SaveResult failed = MonthFile::save(state, month);
+        const SaveResult failed = MonthFile::save(openMonthPath(state), month);
         QVERIFY(!failed.ok);
         QVERIFY(!failed.error.isEmpty());
     }

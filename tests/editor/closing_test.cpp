@@ -1,4 +1,5 @@
 #include "editorwindow.h"
+#include "register/openmonth.h"
 #include "testregistry.h"
 
 #include <QFile>
@@ -33,7 +34,7 @@ private slots:
         QCOMPARE(editor.session.State.OpenSheet, QString());
 
         RegisterMonth loaded;
-        QVERIFY(MonthFile::load(editor.session.State, loaded).ok());
+        QVERIFY(MonthFile::load(openMonthPath(editor.session.State), loaded).ok());
         QCOMPARE(loaded, editor.session.Register);
         QCOMPARE(loaded.Pupils[1].Marks[8], u"病"_s);
     }
@@ -46,7 +47,7 @@ private slots:
         editor.type(u"青木"_s);
         QVERIFY(editor.form->close());
         RegisterMonth loaded;
-        QVERIFY(MonthFile::load(editor.session.State, loaded).ok());
+        QVERIFY(MonthFile::load(openMonthPath(editor.session.State), loaded).ok());
         QCOMPARE(loaded.PupilCount, 1);
         QCOMPARE(loaded.Pupils[0].Name, u"青木"_s);
     }

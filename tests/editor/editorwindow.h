@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/monthfile.h"
+#include "register/openmonth.h"
 #include "register/sheetgeometry.h"
 #include "register/windows/rollform.h"
 #include "register/windows/sheetsurface.h"
@@ -77,7 +78,7 @@ struct EditorWindow : TestSession
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
     }
     const PupilRecord &pupil(int row) const { return session.Register.Pupils[row]; }
-    QString monthFile() const { return MonthFile::filePath(session.State); }
+    QString monthFile() const { return openMonthPath(session.State); }
 
     TestPlatform test;
     std::unique_ptr<RollForm> form;

@@ -23,7 +23,7 @@ private:
 
     static MonthStatistics statisticsOf(Session session)
     {
-        session.computeStatistics();
+        computeStatistics(session);
         return session.Statistics;
     }
 

@@ -18,7 +18,7 @@ struct DrawnSheet : TestSession
     {}
     SheetContent content()
     {
-        session.computeStatistics();
+        computeStatistics(session);
         return SheetContent::of(session);
     }
     RecordingCanvas header()
@@ -366,7 +366,7 @@ private slots:
         DrawnSheet sheet(16, 4, MultiGradeClass);
         sheet.addPupils(2);
         sheet.session.Register.Pupils[1].Grade = 3;
-        sheet.session.computeStatistics();
+        computeStatistics(sheet.session);
         RecordingCanvas rows;
         drawRows(rows, SheetContent::of(sheet.session, 1));
         for (const auto &text : rows.texts) {

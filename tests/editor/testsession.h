@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/session.h"
+#include "register/monthstatistics.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,9 +1,10 @@
+#include "calendar/era.h"
 #include "holidaywindow.h"
 
 #include "calendar/nationalholidays.h"
 #include "data/cp932.h"
-#include "shell/windows/twips.h"
 #include "testregistry.h"
+#include "ui/twips.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -80,7 +81,7 @@ private slots:
         HolidayWindow window(2026, 5);
         window.open();
         RegisterMonth expected;
-        CalcNationalHolidays(2026 - 1988, 5, expected);
+        CalcNationalHolidays(JapaneseEra::heiseiFromGregorian(2026), 5, expected);
         QCOMPARE(window.session.Register.HolidayList, expected.HolidayList);
         QCOMPARE(window.session.Register.HolidayCount, expected.HolidayCount);
         QCOMPARE(window.gridRows().mid(0, 5), (QStringList{u"2 土曜日 土"_s, u"3 憲法記念日 日"_s, u"4 みどりの日 祝"_s,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/era.h"
 #include "calendar/windows/holidayform.h"
 #include "data/session.h"
 #include "testplatform.h"
@@ -25,7 +26,7 @@ struct HolidayWindow
 
     HolidayWindow(int gregorianYear, int month)
     {
-        session.State.HeiseiYear = qint16(gregorianYear - 1988);
+        session.State.HeiseiYear = qint16(JapaneseEra::heiseiFromGregorian(gregorianYear));
         session.State.Month = qint16(month);
     }
 

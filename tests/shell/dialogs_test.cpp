@@ -2,8 +2,8 @@
 #include "shell/windows/folderdialog.h"
 #include "shell/windows/helpwindow.h"
 #include "shell/windows/monthdialog.h"
-#include "shell/windows/twips.h"
 #include "shell/windows/versiondialog.h"
+#include "ui/twips.h"
 
 #include "data/settingsstore.h"
 #include "shellfixture.h"

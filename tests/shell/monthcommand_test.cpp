@@ -1,6 +1,7 @@
 #include "shell/windows/mainwindow.h"
 
 #include "data/monthfile.h"
+#include "register/openmonth.h"
 #include "shell/windows/monthchoice.h"
 #include "shellfixture.h"
 #include "testregistry.h"
@@ -80,14 +81,14 @@ private slots:
         QCOMPARE(fixture.session.State.OpenSheet, editorOpen ? u"FORM"_s : QString());
         for (const QString &button : {u"B_HOLIDAY"_s, u"B_MEIBO"_s, u"B_PRT"_s, u"B_CLOSE"_s})
             QCOMPARE(enabled(window, button), editorOpen);
-        QVERIFY(!QFile::exists(MonthFile::filePath(fixture.session.State)));
+        QVERIFY(!QFile::exists(openMonthPath(fixture.session.State)));
     }
 
     void monthWithHolidaysOpensWithoutQuestions()
     {
         ShellFixture fixture;
         chooseMonth(fixture);
-        QVERIFY(MonthFile::save(fixture.session.State, monthWithHolidays()).ok);
+        QVERIFY(MonthFile::save(openMonthPath(fixture.session.State), monthWithHolidays()).ok);
         MainWindow window(fixture.session, fixture.test.platform);
         window.openMonth();
         QVERIFY(fixture.test.prompts.messages.isEmpty());
@@ -124,7 +125,7 @@ private slots:
     {
         ShellFixture fixture;
         chooseMonth(fixture);
-        const QString path = MonthFile::filePath(fixture.session.State);
+        const QString path = openMonthPath(fixture.session.State);
         const QByteArray damaged("0,\"\",1,\r\nnot a register\r\n");
         {
             QFile file(path);
@@ -154,7 +155,7 @@ private slots:
         QCOMPARE(documentCount(window), 1);
         click(window, u"B_CLOSE"_s);
         QTRY_COMPARE(documentCount(window), 0);
-        QVERIFY(QFile::exists(MonthFile::filePath(fixture.session.State)));
+        QVERIFY(QFile::exists(openMonthPath(fixture.session.State)));
         QVERIFY(fixture.session.State.OpenSheet.isEmpty());
         for (const QString &button : {u"B_HOLIDAY"_s, u"B_MEIBO"_s, u"B_PRT"_s, u"B_CLOSE"_s})
             QVERIFY2(!enabled(window, button), qPrintable(button));
@@ -164,7 +165,7 @@ private slots:
     {
         ShellFixture fixture;
         chooseMonth(fixture);
-        QVERIFY(MonthFile::save(fixture.session.State, monthWithHolidays()).ok);
+        QVERIFY(MonthFile::save(openMonthPath(fixture.session.State), monthWithHolidays()).ok);
         MainWindow window(fixture.session, fixture.test.platform);
         window.openMonth();
         QString dialogShown;
@@ -183,7 +184,7 @@ private slots:
         chooseMonth(fixture);
         MainWindow window(fixture.session, fixture.test.platform);
         window.openMonth();
-        const QString path = MonthFile::filePath(fixture.session.State);
+        const QString path = openMonthPath(fixture.session.State);
         QString dialogShown;
         int documentsWhileAsking = -1;
         NextModalDialog handler([&](QDialog &dialog) {
@@ -208,7 +209,7 @@ private slots:
         window.runMonthCommand();
         QCOMPARE(fixture.test.prompts.texts(), (QStringList{MissingQuestion, HolidayReminder}));
         QCOMPARE(documentCount(window), 1);
-        QCOMPARE(MonthFile::filePath(fixture.session.State),
+        QCOMPARE(openMonthPath(fixture.session.State),
                  fixture.session.Settings.DataFolder + u"/2004/1年2組/2005_1.ROD"_s);
     }
 

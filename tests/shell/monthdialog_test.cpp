@@ -1,6 +1,7 @@
 #include "shell/windows/monthdialog.h"
 
 #include "data/monthfile.h"
+#include "register/openmonth.h"
 #include "shellfixture.h"
 #include "testregistry.h"
 
@@ -131,7 +132,7 @@ private slots:
         QCOMPARE(state.YearFolder, data + u'/' + schoolYear);
         QCOMPARE(state.MonthFolder, data + u'/' + schoolYear + u"/1年2組"_s);
         QVERIFY(QDir(state.MonthFolder).exists());
-        QCOMPARE(MonthFile::filePath(state), state.MonthFolder + u'/' + fileName);
+        QCOMPARE(openMonthPath(state), state.MonthFolder + u'/' + fileName);
         QCOMPARE(state.ClassTitle, u"1年2組"_s);
         QCOMPARE(state.ClassName, u"2"_s);
         QCOMPARE(state.ClassGrade, 1);

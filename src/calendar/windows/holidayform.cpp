@@ -1,14 +1,15 @@
 #include "holidayform.h"
 
+#include "calendar/era.h"
 #include "calendar/holidaylist.h"
 #include "calendar/holidayrequest.h"
 #include "calendar/nationalholidays.h"
 #include "data/cp932.h"
 #include "data/session.h"
 #include "data/settingsstore.h"
-#include "register/monthstatistics.h"
-#include "shell/windows/platform.h"
-#include "shell/windows/twips.h"
+#include "register/registerfont.h"
+#include "ui/platform.h"
+#include "ui/twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -84,19 +85,16 @@ template<class Widget, class... Args> Widget *namedChild(QWidget *parent, const 
 } // namespace
 
 HolidayForm::HolidayForm(Session &session, Platform &platform, std::function<void()> refreshSheet, QWidget *parent)
-    : QDialog(parent)
+    : RememberedDialog(platform, WindowName, parent)
     , m_session(session)
-    , m_platform(platform)
     , m_refreshSheet(std::move(refreshSheet))
 {
-    setObjectName(WindowName);
     setWindowTitle(u"休日設定"_s);
     if (parent)
         setWindowIcon(parent->window()->windowIcon());
-    setFont(QFont(u"ＭＳ 明朝"_s, 9));
+    setFont(QFont(RegisterFontFamily, 9));
     createControls();
     placeControls();
-    restorePosition();
 
     const bool listWasEmpty = m_session.Register.HolidayCount == 0;
     if (listWasEmpty)
@@ -267,26 +265,12 @@ void HolidayForm::done(int result)
     m_session.Register.MonthOffText = monthOffText;
     if (m_refreshSheet)
         m_refreshSheet();
-    savePosition();
-    QDialog::done(result);
-}
-
-void HolidayForm::restorePosition()
-{
-    const QSize screen = m_platform.screen.sizeTwips();
-    const WindowPosition position =
-        restoreWindowPosition(m_platform.store, WindowName, screen.width(), screen.height());
-    move(twipsToPixels(position.WindowLeft, logicalDpiX()), twipsToPixels(position.WindowTop, logicalDpiY()));
-}
-
-void HolidayForm::savePosition()
-{
-    saveWindowPosition(m_platform.store, WindowName,
-                       {pixelsToTwips(pos().x(), logicalDpiX()), pixelsToTwips(pos().y(), logicalDpiY())});
+    RememberedDialog::done(result);
 }
 
 int HolidayForm::lastDayOfMonth() const
 {
-    const int days = daysInMonth(m_session.State.HeiseiYear + 1988, m_session.State.Month);
+    const int days =
+        JapaneseEra::daysInMonth(JapaneseEra::gregorianFromHeisei(m_session.State.HeiseiYear), m_session.State.Month);
     return days > 0 ? days : DaySlots;
 }

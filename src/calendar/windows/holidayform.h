@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/windowposition.h"
 
 #include <functional>
 
@@ -10,7 +10,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
-struct Platform;
 struct Session;
 
 // HOLIDAY: the open month's days off. Lists the holiday list in day order and
@@ -18,7 +17,7 @@ struct Session;
 // delete entries and mark the whole month off. A month with an empty list is
 // first filled with the national holidays and weekends. Closing stores the
 // whole-month setting, runs refreshSheet and remembers the window's position.
-class HolidayForm : public QDialog
+class HolidayForm : public RememberedDialog
 {
     Q_OBJECT
 
@@ -40,12 +39,9 @@ private:
     void addHolidaysFromInput();
     void deleteSelectedHolidays();
     void warnAboutLongMonthOffText();
-    void restorePosition();
-    void savePosition();
     int lastDayOfMonth() const;
 
     Session &m_session;
-    Platform &m_platform;
     std::function<void()> m_refreshSheet;
 
     QCheckBox *m_monthOff = nullptr;     // CHK11

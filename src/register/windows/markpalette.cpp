@@ -2,7 +2,7 @@
 
 #include "data/marktable.h"
 #include "register/paletteentries.h"
-#include "shell/windows/twips.h"
+#include "ui/twips.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -7,8 +7,8 @@
 #include "register/sheetgeometry.h"
 #include "sheetpanel.h"
 #include "sheetsurface.h"
-#include "shell/windows/platform.h"
 #include "typedtext.h"
+#include "ui/platform.h"
 
 using namespace Qt::StringLiterals;
 using namespace Sheet;

@@ -1,10 +1,12 @@
 #include "rollform.h"
 
+#include "calendar/era.h"
 #include "data/monthfile.h"
 #include "data/session.h"
 #include "markpalette.h"
 #include "pupilentry.h"
 #include "register/markentry.h"
+#include "register/openmonth.h"
 #include "register/paletteentries.h"
 #include "register/pupillist.h"
 #include "register/sheetcanvas.h"
@@ -12,9 +14,9 @@
 #include "register/sheetdrawing.h"
 #include "sheetpanel.h"
 #include "sheetsurface.h"
-#include "shell/windows/platform.h"
-#include "shell/windows/twips.h"
 #include "typedtext.h"
+#include "ui/platform.h"
+#include "ui/twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -70,7 +72,7 @@ RollForm::RollForm(Session &session, Platform &platform, QWidget *parent)
     , m_history(session.Register)
 {
     setObjectName(u"ROLL_FORM"_s);
-    setFont(QFont(SheetFontFamily, 10));
+    setFont(QFont(RegisterFontFamily, 10));
     setWindowTitle(session.State.ClassTitle);
     m_session.State.OpenSheet = u"FORM"_s;
 
@@ -160,7 +162,7 @@ void RollForm::buildUndo()
 
 void RollForm::RefreshSheet()
 {
-    m_session.computeStatistics();
+    computeStatistics(m_session);
     m_history.track(m_session.Register);
     m_sheet->setHighlightedRow(-1);
     m_sheet->refresh();
@@ -182,8 +184,8 @@ void RollForm::reportUndrawableRows()
 void RollForm::placeCursorOnToday()
 {
     const QDate today = m_platform.clock.today();
-    const bool openMonthIsNow =
-        today.year() == m_session.State.HeiseiYear + 1988 && today.month() == m_session.State.Month;
+    const bool openMonthIsNow = today.year() == JapaneseEra::gregorianFromHeisei(m_session.State.HeiseiYear)
+                                && today.month() == m_session.State.Month;
     m_sheet->placeCursor(SheetCursor::atDay(0, openMonthIsNow ? today.day() - 1 : 0, m_sheet->cursorBounds()));
 }
 
@@ -361,7 +363,7 @@ void RollForm::redo()
 
 bool RollForm::saveMonth()
 {
-    const SaveResult result = MonthFile::save(m_session.State, m_session.Register);
+    const SaveResult result = MonthFile::save(openMonthPath(m_session.State), m_session.Register);
     if (!result.ok)
         tell(m_platform, this, saveFailure(result), PromptIcon::Warning);
     return result.ok;
@@ -379,7 +381,7 @@ bool RollForm::closeAfterFailedSave(const SaveResult &result)
 void RollForm::closeEvent(QCloseEvent *event)
 {
     m_entry->finish();
-    const SaveResult result = MonthFile::save(m_session.State, m_session.Register);
+    const SaveResult result = MonthFile::save(openMonthPath(m_session.State), m_session.Register);
     if (!result.ok && !closeAfterFailedSave(result)) {
         event->ignore();
         return;

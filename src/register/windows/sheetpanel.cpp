@@ -4,7 +4,7 @@
 #include "register/sheetdrawing.h"
 #include "register/sheetgeometry.h"
 #include "sheetsurface.h"
-#include "shell/windows/twips.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,6 +1,6 @@
 #include "sheetsurface.h"
 
-#include "shell/windows/twips.h"
+#include "ui/twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "typedtext.h"
 
 #include "data/cp932.h"
-#include "shell/windows/platform.h"
+#include "ui/platform.h"
 
 std::optional<QString> acceptTypedText(Platform &platform, QWidget *parent, const QString &typed)
 {

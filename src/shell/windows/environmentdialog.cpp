@@ -2,12 +2,12 @@
 
 #include "data/cp932.h"
 #include "data/session.h"
-#include "dialogparts.h"
 #include "folderdialog.h"
 #include "folderpath.h"
-#include "platform.h"
 #include "settingssave.h"
-#include "twips.h"
+#include "ui/dialogparts.h"
+#include "ui/platform.h"
+#include "ui/twips.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

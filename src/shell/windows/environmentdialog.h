@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windowposition.h"
+#include "ui/windowposition.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -1,8 +1,8 @@
 #include "folderdialog.h"
 
 #include "data/session.h"
-#include "dialogparts.h"
-#include "platform.h"
+#include "ui/dialogparts.h"
+#include "ui/platform.h"
 
 #include <QComboBox>
 #include <QDir>

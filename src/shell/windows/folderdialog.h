@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windowposition.h"
+#include "ui/windowposition.h"
 
 class QComboBox;
 class QFileSystemModel;

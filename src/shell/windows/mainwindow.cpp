@@ -11,9 +11,10 @@
 #include "helpwindow.h"
 #include "instancelock.h"
 #include "monthdialog.h"
-#include "platform.h"
-#include "programlook.h"
+#include "register/openmonth.h"
 #include "register/windows/rollform.h"
+#include "ui/platform.h"
+#include "ui/programlook.h"
 #include "versiondialog.h"
 
 #include <QApplication>
@@ -201,7 +202,7 @@ void MainWindow::openMonth()
     m_periodLabel->setText(JapaneseEra::monthTitle(JapaneseEra::gregorianFromHeisei(state.HeiseiYear), state.Month));
     m_classLabel->setText(state.ClassTitle);
 
-    const LoadResult loaded = MonthFile::load(state, m_session.Register);
+    const LoadResult loaded = MonthFile::load(openMonthPath(state), m_session.Register);
     if (loaded.unreadable()) {
         tell(m_platform, this, u"データの読込に失敗しました\n"_s + QDir::toNativeSeparators(loaded.path),
              PromptIcon::Warning);

@@ -2,10 +2,10 @@
 
 #include "calendar/era.h"
 #include "data/session.h"
-#include "dialogparts.h"
 #include "folderpath.h"
-#include "platform.h"
-#include "updownbuttons.h"
+#include "ui/dialogparts.h"
+#include "ui/platform.h"
+#include "ui/updownbuttons.h"
 
 #include <QComboBox>
 #include <QGridLayout>

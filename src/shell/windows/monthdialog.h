@@ -1,7 +1,7 @@
 #pragma once
 
 #include "monthchoice.h"
-#include "windowposition.h"
+#include "ui/windowposition.h"
 
 #include <optional>
 

@@ -3,7 +3,7 @@
 #include "data/session.h"
 #include "data/settingsfile.h"
 #include "data/settingsstore.h"
-#include "platform.h"
+#include "ui/platform.h"
 
 #include <QCoreApplication>
 

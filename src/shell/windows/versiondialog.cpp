@@ -1,8 +1,8 @@
 #include "versiondialog.h"
 
 #include "data/settingsstore.h"
-#include "dialogparts.h"
-#include "twips.h"
+#include "ui/dialogparts.h"
+#include "ui/twips.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "register/registerfont.h"
+
 #include <QIcon>
 #include <QString>
 
 class QApplication;
-
-// The font of every caption, sheet and printout.
-inline const QString RegisterFontFamily = QStringLiteral("ＭＳ 明朝");
 
 // Makes "ＭＳ 明朝" resolve to an installed Mincho font where it is missing
 // (IPAexMincho, then Noto Serif CJK JP) and makes it the program's font.
