@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libbenchmark-dev
-  fonts-ipaexfont-mincho
+  fonts-ipafont-mincho
   xvfb xauth
 )
 if [ "${VELTRA_FUZZ_DEPS:-0}" = 1 ]; then

@@ -4,3 +4,8 @@
 
 // The font of every caption, sheet and printout.
 inline const QString RegisterFontFamily = QStringLiteral("ＭＳ 明朝");
+
+// Where "ＭＳ 明朝" is missing it resolves to IPAMincho: like it, half-width
+// blanks and digits are exactly half an em, which the forms' blank-padded
+// numbers rely on (IPAexMincho's are not). Call once before any drawing.
+void installRegisterFontSubstitution();

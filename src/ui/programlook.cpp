@@ -9,7 +9,7 @@ using namespace Qt::StringLiterals;
 
 void applyProgramFont(QApplication &application)
 {
-    QFont::insertSubstitutions(RegisterFontFamily, {u"IPAexMincho"_s, u"Noto Serif CJK JP"_s});
+    installRegisterFontSubstitution();
     QFont font(RegisterFontFamily);
     font.setPointSize(10);
     application.setFont(font);

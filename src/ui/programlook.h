@@ -7,8 +7,8 @@
 
 class QApplication;
 
-// Makes "ＭＳ 明朝" resolve to an installed Mincho font where it is missing
-// (IPAexMincho, then Noto Serif CJK JP) and makes it the program's font.
+// Makes "ＭＳ 明朝" resolve to IPAMincho where it is missing and makes it the
+// program's font.
 void applyProgramFont(QApplication &application);
 
 // The program's icon: the character 出 on a register-green ground.
