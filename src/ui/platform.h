@@ -12,7 +12,8 @@ class SettingsStore;
 // settings store in a temporary file.
 
 enum class PromptIcon { None, Information, Warning, Critical, Question };
-enum class PromptButtons { Ok, OkCancel, YesNo };
+// OpenReadOnlyCancel: 読み取り専用で開く (answers Ok) and キャンセル.
+enum class PromptButtons { Ok, OkCancel, YesNo, OpenReadOnlyCancel };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
 
 struct PromptMessage

@@ -42,6 +42,7 @@ PromptAnswer WidgetPrompts::ask(QWidget *parent, const PromptMessage &message)
         box.setStandardButtons(QMessageBox::Ok);
         break;
     case PromptButtons::OkCancel:
+    case PromptButtons::OpenReadOnlyCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
     case PromptButtons::YesNo:
@@ -49,7 +50,8 @@ PromptAnswer WidgetPrompts::ask(QWidget *parent, const PromptMessage &message)
         break;
     }
     // The captions of the Japanese desktop, whatever translations are installed.
-    const std::pair<QMessageBox::StandardButton, QString> captions[] = {{QMessageBox::Ok, u"OK"_s},
+    const QString ok = message.buttons == PromptButtons::OpenReadOnlyCancel ? u"読み取り専用で開く"_s : u"OK"_s;
+    const std::pair<QMessageBox::StandardButton, QString> captions[] = {{QMessageBox::Ok, ok},
                                                                         {QMessageBox::Cancel, u"キャンセル"_s},
                                                                         {QMessageBox::Yes, u"はい(&Y)"_s},
                                                                         {QMessageBox::No, u"いいえ(&N)"_s}};

@@ -30,9 +30,9 @@ struct EditorWindow : TestSession
         QDir().mkpath(session.State.MonthFolder);
     }
 
-    void open()
+    void open(MonthAccess access = {})
     {
-        form = std::make_unique<RollForm>(session, test.platform);
+        form = std::make_unique<RollForm>(session, test.platform, nullptr, std::move(access));
         form->resize(1000, 760);
         form->show();
         if (!QTest::qWaitForWindowActive(form.get()))

@@ -6,9 +6,11 @@
 #include "markpalette.h"
 #include "pupilentry.h"
 #include "register/markentry.h"
+#include "register/monthrecovery.h"
 #include "register/openmonth.h"
 #include "register/paletteentries.h"
 #include "register/pupillist.h"
+#include "register/recoverywriter.h"
 #include "register/sheetcanvas.h"
 #include "register/sheetclick.h"
 #include "register/sheetdrawing.h"
@@ -29,6 +31,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -65,10 +68,11 @@ QString saveFailure(const SaveResult &result)
 
 } // namespace
 
-RollForm::RollForm(Session &session, Platform &platform, QWidget *parent)
+RollForm::RollForm(Session &session, Platform &platform, QWidget *parent, MonthAccess access)
     : QWidget(parent)
     , m_session(session)
     , m_platform(platform)
+    , m_access(std::move(access))
     , m_history(session.Register)
 {
     setObjectName(u"ROLL_FORM"_s);
@@ -90,6 +94,11 @@ RollForm::RollForm(Session &session, Platform &platform, QWidget *parent)
         m_sheet->showUnderline(row);
         m_sheet->placeCursor({row, m_sheet->cellCursor().column});
     });
+
+    if (m_access.readOnly)
+        preventChanges();
+    else
+        keepRecovery();
 
     m_palette->choose(1);
     resize(pixelRect({0, 0, 2 * Margin, OpeningHeight}).size() + QSize(m_sheet->preferredWidth(), 0));
@@ -160,6 +169,29 @@ void RollForm::buildUndo()
     connect(m_redo, &QAction::triggered, this, &RollForm::redo);
 }
 
+// Every change of the month is written to its recovery file within a second.
+void RollForm::keepRecovery()
+{
+    m_recovery =
+        new RecoveryWriter(openMonthPath(m_session.State), m_session.Register, RecoveryWriter::DefaultDelay, this);
+    connect(m_recovery, &RecoveryWriter::writeFailed, this, [this](const SaveResult &result) {
+        if (std::exchange(m_toldRecoveryFailure, true))
+            return;
+        tell(m_platform, this, u"復元用のファイルに入力を書き込めません\n"_s + QDir::toNativeSeparators(result.path),
+             PromptIcon::Warning);
+    });
+}
+
+// Read-only: the sheet can be looked at, scrolled and printed, but nothing
+// that changes the month is offered.
+void RollForm::preventChanges()
+{
+    setWindowTitle(m_session.State.ClassTitle + u"（読み取り専用）"_s);
+    m_teacher->setReadOnly(true);
+    for (const QString &name : {u"B_DEL"_s, u"B_UP"_s, u"B_DOWN"_s})
+        findChild<QPushButton *>(name)->setEnabled(false);
+}
+
 void RollForm::RefreshSheet()
 {
     computeStatistics(m_session);
@@ -171,6 +203,8 @@ void RollForm::RefreshSheet()
     m_undo->setEnabled(m_history.canUndo());
     m_redo->setEnabled(m_history.canRedo());
     reportUndrawableRows();
+    if (m_recovery)
+        m_recovery->monthChanged();
 }
 
 void RollForm::reportUndrawableRows()
@@ -233,6 +267,8 @@ void RollForm::clickSheet(QPoint at)
 
 void RollForm::act(const SheetHit &hit)
 {
+    if (m_access.readOnly && hit.target != SheetHit::Target::Number)
+        return;
     PupilRecord &pupil = m_session.Register.Pupils[hit.row];
     switch (hit.target) {
     case SheetHit::Target::Number:
@@ -293,7 +329,7 @@ void RollForm::clearCursorMark()
     const SheetCursor::Bounds bounds = m_sheet->cursorBounds();
     const SheetCursor &cursor = m_sheet->cellCursor();
     const int day = cursor.column - bounds.leadingColumns;
-    if (day < 0 || cursor.row >= m_session.Register.PupilCount)
+    if (m_access.readOnly || day < 0 || cursor.row >= m_session.Register.PupilCount)
         return;
     m_session.Register.Pupils[cursor.row].Marks[day].clear();
     RefreshSheet();
@@ -363,10 +399,21 @@ void RollForm::redo()
 
 bool RollForm::saveMonth()
 {
-    const SaveResult result = MonthFile::save(openMonthPath(m_session.State), m_session.Register);
+    if (m_access.readOnly)
+        return false;
+    const SaveResult result = writeMonthFile();
     if (!result.ok)
         tell(m_platform, this, saveFailure(result), PromptIcon::Warning);
     return result.ok;
+}
+
+// Once the month file is written, its recovery file has served.
+SaveResult RollForm::writeMonthFile()
+{
+    const SaveResult result = MonthFile::save(openMonthPath(m_session.State), m_session.Register);
+    if (result.ok && m_recovery)
+        m_recovery->discard();
+    return result;
 }
 
 // The month stays in memory and on screen unless the user chooses to let it go.
@@ -381,11 +428,19 @@ bool RollForm::closeAfterFailedSave(const SaveResult &result)
 void RollForm::closeEvent(QCloseEvent *event)
 {
     m_entry->finish();
-    const SaveResult result = MonthFile::save(openMonthPath(m_session.State), m_session.Register);
-    if (!result.ok && !closeAfterFailedSave(result)) {
-        event->ignore();
-        return;
+    if (!m_access.readOnly) {
+        const SaveResult result = writeMonthFile();
+        if (!result.ok && !closeAfterFailedSave(result)) {
+            event->ignore();
+            return;
+        }
+        // Closed without saving: the entries wait in the recovery file.
+        if (!result.ok)
+            m_recovery->writeNow();
     }
+    // The session's month may be another one soon; nothing of this one is written after closing.
+    delete std::exchange(m_recovery, nullptr);
+    m_access.lock.reset();
     m_session.State.OpenSheet.clear();
     event->accept();
     emit closed();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "register/monthlock.h"
 #include "register/registerhistory.h"
 
 #include <QWidget>
@@ -8,6 +9,7 @@ class MarkPalette;
 class PupilEntry;
 class QAction;
 class QLineEdit;
+class RecoveryWriter;
 class SheetPanel;
 struct Platform;
 struct SaveResult;
@@ -18,12 +20,15 @@ struct SheetHit;
 // shows the open month as a sheet and edits it with the mouse or the keys,
 // with undo and redo. Closing it writes the month file; a failed write keeps
 // the window open with its data unless the user chooses to close without saving.
+// While it is open it holds the month's lock, and every change reaches the
+// month's recovery file within a second; a read-only editor shows the month
+// and lets it be printed, but changes nothing and writes nothing.
 class RollForm : public QWidget
 {
     Q_OBJECT
 
 public:
-    RollForm(Session &session, Platform &platform, QWidget *parent = nullptr);
+    RollForm(Session &session, Platform &platform, QWidget *parent = nullptr, MonthAccess access = {});
     ~RollForm() override;
 
     // Recomputes the month's figures and redraws the whole sheet. Windows that
@@ -31,6 +36,7 @@ public:
     void RefreshSheet();
     // Writes the open month to its file; false (after telling the user) on failure.
     bool saveMonth();
+    bool isReadOnly() const { return m_access.readOnly; }
 
 signals:
     // Emitted once the window has closed.
@@ -61,11 +67,16 @@ private:
     void undo();
     void redo();
 
+    void keepRecovery();
+    void preventChanges();
+    SaveResult writeMonthFile();
     bool closeAfterFailedSave(const SaveResult &result);
     void reportUndrawableRows();
 
     Session &m_session;
     Platform &m_platform;
+    MonthAccess m_access;
+    RecoveryWriter *m_recovery = nullptr;
     RegisterHistory m_history;
     MarkPalette *m_palette = nullptr;
     QLineEdit *m_teacher = nullptr;
@@ -77,4 +88,5 @@ private:
     int m_selectedPupil = -1;
     bool m_placed = false;
     bool m_toldUndrawable = false;
+    bool m_toldRecoveryFailure = false;
 };

@@ -12,6 +12,7 @@
 #include "instancelock.h"
 #include "monthdialog.h"
 #include "register/openmonth.h"
+#include "register/windows/monthclaim.h"
 #include "register/windows/rollform.h"
 #include "ui/platform.h"
 #include "ui/programlook.h"
@@ -202,33 +203,47 @@ void MainWindow::openMonth()
     m_periodLabel->setText(JapaneseEra::monthTitle(JapaneseEra::gregorianFromHeisei(state.HeiseiYear), state.Month));
     m_classLabel->setText(state.ClassTitle);
 
-    const LoadResult loaded = MonthFile::load(openMonthPath(state), m_session.Register);
+    const QString path = openMonthPath(state);
+    std::optional<MonthAccess> access = claimMonth(m_platform, this, path);
+    if (!access)
+        return;
+    const bool recovered = !access->readOnly && offerRecovery(m_platform, this, path, m_session.Register);
+    if (!recovered && !loadMonthFile(path))
+        return;
+    if (m_session.Register.HolidayCount == 0)
+        tell(m_platform, this, u"休日設定をしてください"_s);
+    openRegisterEditor(std::move(*access));
+}
+
+// The month file into the session, or with the user's consent an empty month.
+bool MainWindow::loadMonthFile(const QString &path)
+{
+    const LoadResult loaded = MonthFile::load(path, m_session.Register);
     if (loaded.unreadable()) {
         tell(m_platform, this, u"データの読込に失敗しました\n"_s + QDir::toNativeSeparators(loaded.path),
              PromptIcon::Warning);
-        return;
+        return false;
     }
     if (loaded.missing()) {
         const PromptMessage question{u"出席簿データが有りません新規に作成しますか"_s, ProgramTitle, PromptIcon::None,
                                      PromptButtons::OkCancel};
         if (m_platform.prompts.ask(this, question) == PromptAnswer::Cancel)
-            return;
+            return false;
     }
-    if (m_session.Register.HolidayCount == 0)
-        tell(m_platform, this, u"休日設定をしてください"_s);
-    openRegisterEditor();
+    return true;
 }
 
-void MainWindow::openRegisterEditor()
+void MainWindow::openRegisterEditor(MonthAccess access)
 {
     try {
-        auto *editor = new RollForm(m_session, m_platform);
+        const bool readOnly = access.readOnly;
+        auto *editor = new RollForm(m_session, m_platform, nullptr, std::move(access));
         QMdiSubWindow *window = m_documents->addSubWindow(editor);
         window->setAttribute(Qt::WA_DeleteOnClose);
         connect(editor, &RollForm::closed, this, [this] { showDocumentButtons(Document::None); });
         m_editor = editor;
         window->showMaximized();
-        showDocumentButtons(Document::RegisterEditor);
+        showDocumentButtons(readOnly ? Document::ReadOnlyRegister : Document::RegisterEditor);
     } catch (const std::bad_alloc &) {
         tell(m_platform, this, u"リソースメモリーが不足しています"_s, PromptIcon::None, QString());
     }
@@ -274,7 +289,7 @@ void MainWindow::runEnvironmentCommand()
 
 void MainWindow::openHolidayWindow()
 {
-    if (!m_editor)
+    if (!m_editor || m_editor->isReadOnly())
         return;
     auto refreshSheet = [editor = m_editor] {
         if (editor)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "printerchoice.h"
+#include "register/monthlock.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -32,11 +33,13 @@ public:
     // 月データ / 新規作成: closes the open document, asks for the month in
     // F_SET and opens it.
     void runMonthCommand();
-    // Opens the month chosen in AppState: its file, or with the user's consent
-    // an empty month, then the register editor.
+    // Opens the month chosen in AppState: takes its lock (or, with the user's
+    // consent, opens it read-only), restores unsaved entries if the user
+    // wishes, loads its file or with the user's consent an empty month, then
+    // opens the register editor.
     void openMonth();
     // The one place where the register editor opens on the open month.
-    void openRegisterEditor();
+    void openRegisterEditor(MonthAccess access = {});
     // Closes the document windows (the register editor writes its month);
     // false when one of them stays open.
     bool closeDocuments();
@@ -57,12 +60,13 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    enum class Document { None, RegisterEditor, Totals };
+    enum class Document { None, RegisterEditor, ReadOnlyRegister, Totals };
 
     void createMenus();
     QWidget *createCommandBar();
     void showDocumentButtons(Document document);
     void loadClassesAndSettings();
+    bool loadMonthFile(const QString &path);
     void setBusyPointer(bool busy);
     // The print dialog of the register sheet (a later part of the program).
     void openPrintDialog();

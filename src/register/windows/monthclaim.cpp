@@ -1,0 +1,90 @@
+#include "monthclaim.h"
+
+#include "data/records.h"
+#include "register/monthrecovery.h"
+#include "ui/platform.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString RecoveryQuestion = u"前回正常に終了しなかったため、保存されていない入力があります。復元しますか？"_s;
+
+QString describe(const LockHolder &holder)
+{
+    const auto shown = [](const QString &text) { return text.isEmpty() ? u"（不明）"_s : text; };
+    return u"パソコン名：%1\nユーザー名：%2\n開いた日時：%3"_s.arg(shown(holder.host), shown(holder.user),
+                                                                   holder.since.toString(u"yyyy/MM/dd HH:mm"_s));
+}
+
+bool agreesToTakeOver(Platform &platform, QWidget *parent, const LockHolder &holder)
+{
+    const QString text = u"この出席簿は、次のパソコンで開かれたまま1日以上たっています。\n\n%1\n\n"
+                         "そのパソコンで出席簿を開いていないことを確かめてから、編集を引き継いでください。\n"
+                         "編集を引き継ぎますか？"_s.arg(describe(holder));
+    return platform.prompts.ask(parent, {text, ProgramTitle, PromptIcon::Question, PromptButtons::YesNo})
+           == PromptAnswer::Yes;
+}
+
+std::optional<MonthAccess> offerReadOnly(Platform &platform, QWidget *parent, const QString &text)
+{
+    if (platform.prompts.ask(parent, {text, ProgramTitle, PromptIcon::Warning, PromptButtons::OpenReadOnlyCancel})
+        == PromptAnswer::Cancel)
+        return std::nullopt;
+    return MonthAccess{nullptr, true};
+}
+
+} // namespace
+
+std::optional<MonthAccess> claimMonth(Platform &platform, QWidget *parent, const QString &monthPath)
+{
+    auto lock = std::make_unique<MonthLock>(monthPath);
+    MonthLock::Outcome outcome = lock->take();
+    if (outcome == MonthLock::Outcome::Held && !lock->holder())
+        outcome = lock->take(); // the holder closed the month in the meantime
+    std::optional<LockHolder> holder = lock->holder();
+    if (outcome == MonthLock::Outcome::Held && holder && holder->isAbandoned()
+        && agreesToTakeOver(platform, parent, *holder)) {
+        outcome = lock->takeOver();
+        holder = lock->holder();
+    }
+    switch (outcome) {
+    case MonthLock::Outcome::Taken:
+        return MonthAccess{std::move(lock), false};
+    case MonthLock::Outcome::Held:
+        if (holder)
+            return offerReadOnly(platform, parent,
+                                 u"この出席簿は他のパソコンで開かれています\n\n"_s + describe(*holder));
+        break;
+    case MonthLock::Outcome::Unavailable:
+        break;
+    }
+    return offerReadOnly(platform, parent,
+                         u"この出席簿を編集用に開けません（使用中を示すファイルを作成できません）\n"_s
+                             + QDir::toNativeSeparators(MonthLock::lockPath(monthPath)));
+}
+
+bool offerRecovery(Platform &platform, QWidget *parent, const QString &monthPath, RegisterMonth &month)
+{
+    if (!MonthRecovery::isPending(monthPath))
+        return false;
+    const PromptMessage question{RecoveryQuestion, ProgramTitle, PromptIcon::Question, PromptButtons::YesNo};
+    if (platform.prompts.ask(parent, question) == PromptAnswer::Yes) {
+        RegisterMonth recovered;
+        if (MonthRecovery::load(monthPath, recovered).ok()) {
+            month = recovered;
+            return true;
+        }
+        tell(platform, parent, u"入力を復元できませんでした。復元用のファイルは別の名前で残します。"_s,
+             PromptIcon::Warning);
+    }
+    const QString kept = MonthRecovery::setAside(monthPath);
+    if (kept.isEmpty())
+        tell(platform, parent,
+             u"復元用のファイルを別の名前で残せませんでした\n"_s
+                 + QDir::toNativeSeparators(MonthRecovery::recoveryPath(monthPath)),
+             PromptIcon::Warning);
+    return false;
+}
