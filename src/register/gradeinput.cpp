@@ -24,4 +24,9 @@ std::optional<qint16> parse(const QString &text)
     return qint16(rounded);
 }
 
+QString refusal()
+{
+    return u"学年は0から%1までの数で入力してください"_s.arg(Highest);
+}
+
 } // namespace GradeInput

@@ -20,4 +20,7 @@ double leadingNumber(const QString &text);
 // Nothing when that is negative or above Highest.
 std::optional<qint16> parse(const QString &text);
 
+// The message that refuses a text parse() gives nothing for.
+QString refusal();
+
 } // namespace GradeInput

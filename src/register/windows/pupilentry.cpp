@@ -13,12 +13,6 @@
 using namespace Qt::StringLiterals;
 using namespace Sheet;
 
-namespace {
-
-const QString GradeRefusal = u"学年は0から%1までの数で入力してください"_s.arg(GradeInput::Highest);
-
-} // namespace
-
 PupilEntry::PupilEntry(Session &session, Platform &platform, SheetPanel &sheet, QWidget *focusSink)
     : QObject(&sheet)
     , m_session(session)
@@ -133,7 +127,7 @@ void PupilEntry::gradeEntered()
 void PupilEntry::gradeEnterPressed()
 {
     if (!GradeInput::parse(m_grade->text())) {
-        tell(m_platform, m_grade, GradeRefusal, PromptIcon::Warning);
+        tell(m_platform, m_grade, GradeInput::refusal(), PromptIcon::Warning);
         m_grade->selectAll();
         return;
     }
@@ -152,7 +146,7 @@ void PupilEntry::gradeLeft()
     m_grade->hide();
     const auto grade = GradeInput::parse(typed);
     if (!grade) {
-        tell(m_platform, m_sheet.rows(), GradeRefusal, PromptIcon::Warning);
+        tell(m_platform, m_sheet.rows(), GradeInput::refusal(), PromptIcon::Warning);
         return;
     }
     // Clicking the empty row's grade and leaving it blank adds no nameless pupil.

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "data/records.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Adding, deleting and ordering the classes of the class list, as the class
+// list window does it.
+
+// The categories of a special-support class, in the order they are offered.
+QStringList specialSupportCategories();
+
+// "普通", "特殊" or "複式"; empty for an unknown kind.
+QString classKindName(int kind);
+
+// What the class list window's boxes hold when 追加 is pressed.
+struct ClassInput
+{
+    qint16 kind = OrdinaryClass;
+    QString gradeText;
+    QString grade2Text;
+    QString className;
+    QString category;
+};
+
+struct ClassFromInput
+{
+    std::optional<ClassEntry> entry;
+    QString refusal; // the message when entry is empty
+};
+
+// The class the boxes describe. Grades are the leading numbers of their texts
+// rounded half to even (" 3" and "3.4" give 3); the title is built from the
+// texts as typed, without the blanks around them. Refused with the window's
+// message when a box the kind needs is empty, a grade is out of range or the
+// title could not be a folder name.
+ClassFromInput classFromInput(const ClassInput &input);
+
+// Appends `entry`; the message when the list is full or already has a class
+// of that title (the two would share one folder).
+std::optional<QString> addClass(ClassList &list, const ClassEntry &entry);
+
+// Deletes the classes at indexes first..last (either order, clipped to the
+// used entries); later classes move up. Returns how many were deleted.
+int deleteClasses(ClassList &list, int first, int last);
+
+// Orders the classes: ordinary, then multi-grade, then special-support
+// classes; within a kind by grade, second grade and class name. Classes that
+// agree on all of these keep their order.
+void SortClassList(ClassList &list);

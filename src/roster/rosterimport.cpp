@@ -1,0 +1,91 @@
+#include "rosterimport.h"
+
+#include "calendar/era.h"
+#include "rosterfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString RosterTitle = u"児童・生徒名簿"_s;
+
+QList<int> rosterGrades(const AppState &state)
+{
+    switch (state.ClassKind) {
+    case SpecialSupportClass:
+        return {1, 2, 3, 4, 5, 6};
+    case MultiGradeClass:
+        return {state.ClassGrade, state.ClassGrade2};
+    default:
+        return {state.ClassGrade};
+    }
+}
+
+int schoolYearOf(const AppState &state)
+{
+    const int year = JapaneseEra::gregorianFromHeisei(state.HeiseiYear);
+    return state.Month < 4 ? year - 1 : year;
+}
+
+ImportMessage readFailure(const QString &path, bool shifted)
+{
+    const QString file = u'\n' + QDir::toNativeSeparators(path);
+    if (shifted)
+        return {u"ファイル読込エラー(2)"_s + file, u"データ読込"_s, ImportMessageKind::Error};
+    return {u"名簿ファイル読込エラー"_s + file, RosterTitle, ImportMessageKind::Error};
+}
+
+std::optional<QString> schoolMismatch(const RosterFile::Roster &roster, const ProgramSettings &settings)
+{
+    if (roster.schoolCode != settings.SchoolCode)
+        return u"名簿データの学校コードが違います"_s;
+    if (roster.schoolName.trimmed() != settings.SchoolName.trimmed())
+        return u"名簿データの学校名が違います"_s;
+    return std::nullopt;
+}
+
+} // namespace
+
+PupilImport ImportRosterFiles(const AppState &state, const ProgramSettings &settings, int pupilCount)
+{
+    QFile::remove(decodedCopyPath(settings.WorkFolder));
+    PupilImport import;
+    PupilCollector collector(import.pupils, import.messages, pupilCount);
+    for (const int grade : rosterGrades(state)) {
+        const QString path = QDir(state.YearFolder).filePath(RosterFile::fileName(schoolYearOf(state), grade));
+        const QFileInfo info(path);
+        if (!info.exists() || info.size() == 0)
+            continue;
+        RosterFile::Roster roster;
+        if (!RosterFile::load(path, roster).ok()) {
+            import.messages.append(readFailure(path, roster.shifted));
+            import.unreadableFile = path;
+            return import;
+        }
+        if (const auto mismatch = schoolMismatch(roster, settings)) {
+            import.messages.append({*mismatch, RosterTitle, ImportMessageKind::Warning});
+            continue;
+        }
+        for (const RosterFile::RosterPupil &pupil : roster.pupils) {
+            if (pupil.className != state.ClassName)
+                continue;
+            if (!collector.add(importedPupil(pupil.name, pupil.sex, pupil.rosterNo, qint16(grade))))
+                return import;
+        }
+    }
+    return import;
+}
+
+bool hasRosterFiles(const QString &yearFolder)
+{
+    return !QDir(yearFolder).entryList({u"*.STD"_s}, QDir::Files).isEmpty();
+}
+
+QString decodedCopyPath(const QString &workFolder)
+{
+    return QDir(workFolder).filePath(u"MEIBO_L.STD"_s);
+}
