@@ -8,11 +8,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Usage = u"使い方:\n"
-                      u"  veltra-cli stats FILE.ROD [--year Y --month M]\n"
-                      u"  veltra-cli convert IN OUT        (.ROD から .json へ、.json から .ROD へ)\n"
-                      u"  veltra-cli demo DIR\n"
-                      u"  veltra-cli holidays Y M\n"_s;
+const QString Usage =
+    u"使い方:\n"
+    u"  veltra-cli stats FILE.ROD [--year Y --month M]\n"
+    u"  veltra-cli convert IN OUT        (.ROD から .json へ、.json から .ROD へ)\n"
+    u"  veltra-cli demo DIR\n"
+    u"  veltra-cli holidays Y M\n"
+    u"  veltra-cli roster --work-folder DIR (--class TITLE | --all-classes) --year Y --month M\n"
+    u"                    --from last-month|roster|text [--file F] [--with-sex] [--write [--replace]]\n"_s;
 
 using Command = std::function<ExitStatus(const QStringList &, CommandOutput &)>;
 
@@ -23,10 +26,8 @@ struct NamedCommand
 };
 
 const NamedCommand Commands[] = {
-    {u"stats"_s, runStats},
-    {u"convert"_s, runConvert},
-    {u"demo"_s, runDemo},
-    {u"holidays"_s, runHolidays},
+    {u"stats"_s, runStats},       {u"convert"_s, runConvert}, {u"demo"_s, runDemo},
+    {u"holidays"_s, runHolidays}, {u"roster"_s, runRoster},
 };
 
 } // namespace

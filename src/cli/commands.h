@@ -31,6 +31,7 @@ ExitStatus runStats(const QStringList &arguments, CommandOutput &output);
 ExitStatus runConvert(const QStringList &arguments, CommandOutput &output);
 ExitStatus runDemo(const QStringList &arguments, CommandOutput &output);
 ExitStatus runHolidays(const QStringList &arguments, CommandOutput &output);
+ExitStatus runRoster(const QStringList &arguments, CommandOutput &output);
 
 // Helpers shared by the commands.
 ExitStatus usageError(CommandOutput &output, const QString &usage);

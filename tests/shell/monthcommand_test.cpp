@@ -1,8 +1,8 @@
 #include "shell/windows/mainwindow.h"
 
+#include "calendar/monthchoice.h"
 #include "data/monthfile.h"
 #include "register/openmonth.h"
-#include "shell/windows/monthchoice.h"
 #include "shellfixture.h"
 #include "testregistry.h"
 

@@ -1,10 +1,10 @@
+#include "calendar/monthchoice.h"
 #include "data/monthfile.h"
 #include "register/monthlock.h"
 #include "register/monthrecovery.h"
 #include "register/openmonth.h"
 #include "register/windows/rollform.h"
 #include "shell/windows/mainwindow.h"
-#include "shell/windows/monthchoice.h"
 #include "shellfixture.h"
 #include "testregistry.h"
 

@@ -1,9 +1,9 @@
 #include "environmentdialog.h"
 
 #include "data/cp932.h"
+#include "data/folderpath.h"
 #include "data/session.h"
 #include "folderdialog.h"
-#include "folderpath.h"
 #include "settingssave.h"
 #include "ui/dialogparts.h"
 #include "ui/platform.h"

@@ -1,8 +1,8 @@
 #include "monthdialog.h"
 
 #include "calendar/era.h"
+#include "data/folderpath.h"
 #include "data/session.h"
-#include "folderpath.h"
 #include "ui/dialogparts.h"
 #include "ui/platform.h"
 #include "ui/updownbuttons.h"

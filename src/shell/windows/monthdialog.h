@@ -1,6 +1,6 @@
 #pragma once
 
-#include "monthchoice.h"
+#include "calendar/monthchoice.h"
 #include "ui/windowposition.h"
 
 #include <optional>

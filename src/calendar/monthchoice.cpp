@@ -1,8 +1,8 @@
 #include "monthchoice.h"
 
 #include "calendar/era.h"
+#include "data/folderpath.h"
 #include "data/records.h"
-#include "folderpath.h"
 
 #include <QDir>
 
