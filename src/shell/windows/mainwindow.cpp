@@ -14,6 +14,8 @@
 #include "register/openmonth.h"
 #include "register/windows/monthclaim.h"
 #include "register/windows/rollform.h"
+#include "roster/windows/classsetform.h"
+#include "roster/windows/rosterform.h"
 #include "ui/platform.h"
 #include "ui/programlook.h"
 #include "versiondialog.h"
@@ -81,7 +83,8 @@ void MainWindow::createMenus()
     QMenu *settings = addMenu(u"M_SET"_s, u"設定"_s);
     connect(addItem(settings, u"M0_USER_SET"_s, u"環境設定"_s), &QAction::triggered, this,
             &MainWindow::runEnvironmentCommand);
-    addItem(settings, u"M0_CLASS_SET"_s, u"クラス設定"_s);
+    connect(addItem(settings, u"M0_CLASS_SET"_s, u"クラス設定"_s), &QAction::triggered, this,
+            &MainWindow::openClassListWindow);
 
     QMenu *help = addMenu(u"M_HELP"_s, u"ヘルプ"_s);
     connect(addItem(help, u"M3_HELP"_s, u"トピックの検索"_s), &QAction::triggered, this, &MainWindow::showHelp);
@@ -110,6 +113,7 @@ QWidget *MainWindow::createCommandBar()
     m_closeButton = addButton(u"B_CLOSE"_s, u"閉じる"_s);
     connect(addButton(u"B_END"_s, u"終了"_s), &QPushButton::clicked, this, &MainWindow::close);
     connect(m_holidayButton, &QPushButton::clicked, this, &MainWindow::openHolidayWindow);
+    connect(m_rosterButton, &QPushButton::clicked, this, &MainWindow::openRosterWindow);
     connect(m_printButton, &QPushButton::clicked, this, &MainWindow::runPrintCommand);
     connect(m_closeButton, &QPushButton::clicked, this, &MainWindow::closeDocuments);
 
@@ -287,15 +291,33 @@ void MainWindow::runEnvironmentCommand()
     dialog.exec();
 }
 
+std::function<void()> MainWindow::sheetRefresher() const
+{
+    return [editor = m_editor] {
+        if (editor)
+            editor->RefreshSheet();
+    };
+}
+
 void MainWindow::openHolidayWindow()
 {
     if (!m_editor || m_editor->isReadOnly())
         return;
-    auto refreshSheet = [editor = m_editor] {
-        if (editor)
-            editor->RefreshSheet();
-    };
-    HolidayForm dialog(m_session, m_platform, refreshSheet, this);
+    HolidayForm dialog(m_session, m_platform, sheetRefresher(), this);
+    dialog.exec();
+}
+
+void MainWindow::openRosterWindow()
+{
+    if (!m_editor || m_editor->isReadOnly())
+        return;
+    RosterForm dialog(m_session, m_platform, sheetRefresher(), this);
+    dialog.exec();
+}
+
+void MainWindow::openClassListWindow()
+{
+    ClassSetForm dialog(m_session, m_platform, this);
     dialog.exec();
 }
 

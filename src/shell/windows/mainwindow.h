@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
+
 class HelpWindow;
 class InstanceLock;
 class QLabel;
@@ -48,6 +50,10 @@ public:
     void runEnvironmentCommand();
     // 休日設定: the holiday window on the open month; the sheet follows its changes.
     void openHolidayWindow();
+    // 名簿読込: the roster window on the open month; the sheet follows its import.
+    void openRosterWindow();
+    // クラス設定: the class list window; an open register editor stays open.
+    void openClassListWindow();
     void runPrinterSetup();
     void showHelp();
     void showVersion();
@@ -63,6 +69,8 @@ private:
     enum class Document { None, RegisterEditor, ReadOnlyRegister, Totals };
 
     void createMenus();
+    // RefreshSheet of the register editor, while it is open.
+    std::function<void()> sheetRefresher() const;
     QWidget *createCommandBar();
     void showDocumentButtons(Document document);
     void loadClassesAndSettings();

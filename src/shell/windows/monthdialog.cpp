@@ -3,6 +3,7 @@
 #include "calendar/era.h"
 #include "data/folderpath.h"
 #include "data/session.h"
+#include "roster/classtitle.h"
 #include "ui/dialogparts.h"
 #include "ui/platform.h"
 #include "ui/updownbuttons.h"
@@ -148,6 +149,10 @@ void MonthDialog::confirm()
         return;
 
     const ClassEntry &classEntry = m_session.Classes.Entries[classIndex];
+    if (const auto unsafe = ClassTitle::unsafeReason(classEntry.Title.trimmed())) {
+        tell(m_platform, this, ClassTitle::refusalMessage(classEntry.Title, *unsafe), PromptIcon::Warning);
+        return;
+    }
     const MonthFolders folders = monthFolders(m_session.Settings, schoolYearOf(*yearMonth), classEntry.Title);
     const std::optional<QStringList> missing = missingFolders(folders.monthFolder);
     if (!missing || !createFolders(*missing)) {

@@ -1,0 +1,212 @@
+#include "classsetform.h"
+
+#include "data/classlistfile.h"
+#include "data/session.h"
+#include "register/registerfont.h"
+#include "roster/classlistedit.h"
+#include "ui/dialogparts.h"
+#include "ui/platform.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString WindowName = u"CLASS_SET"_s;
+constexpr int ClientWidth = 4920; // twips
+constexpr int ClientHeight = 4800;
+constexpr int GridRowHeight = 255;
+constexpr int GridColumnWidths[] = {400, 500, 500, 500, 1200, 500};
+enum GridColumn { NumberColumn, KindColumn, GradeColumn, Grade2Column, ClassColumn, CategoryColumn };
+
+// Format "#": a grade of 0 shows blank.
+QString gradeText(qint16 grade)
+{
+    return grade == 0 ? QString() : QString::number(grade);
+}
+
+QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    return item;
+}
+
+} // namespace
+
+ClassSetForm::ClassSetForm(Session &session, Platform &platform, QWidget *parent)
+    : RememberedDialog(platform, WindowName, parent)
+    , m_session(session)
+{
+    setWindowTitle(u"クラス設定"_s);
+    if (parent)
+        setWindowIcon(parent->window()->windowIcon());
+    setFont(QFont(RegisterFontFamily, 9));
+    createControls();
+    placeControls();
+    resetBoxes();
+    FillClassGrid();
+}
+
+void ClassSetForm::createControls()
+{
+    m_ordinary = namedChild<QRadioButton>(this, u"OPT1"_s, u"普通"_s);
+    m_special = namedChild<QRadioButton>(this, u"OPT2"_s, u"特殊"_s);
+    m_multiGrade = namedChild<QRadioButton>(this, u"OPT3"_s, u"複式"_s);
+    m_gradeLabel = namedChild<QLabel>(this, u"Label3"_s, u"学年"_s);
+    m_grade = namedChild<QLineEdit>(this, u"TS_YEAR_0"_s);
+    m_grade2 = namedChild<QLineEdit>(this, u"TS_YEAR_1"_s);
+    m_classLabel = namedChild<QLabel>(this, u"Label7"_s, u"クラス名"_s);
+    m_className = namedChild<QLineEdit>(this, u"TS_CLASS"_s);
+    m_category = namedChild<QComboBox>(this, u"TS_SS"_s);
+    m_add = namedChild<QPushButton>(this, u"B_ADD"_s, u"追加"_s);
+    m_delete = namedChild<QPushButton>(this, u"B_DEL"_s, u"削除"_s);
+    m_close = namedChild<QPushButton>(this, u"B_CLOSE"_s, u"閉じる"_s);
+    m_grid = namedChild<QTableWidget>(this, u"GRID1"_s, 0, int(std::size(GridColumnWidths)));
+
+    m_category->addItems(specialSupportCategories());
+    m_grid->setHorizontalHeaderLabels({u"NO"_s, QString(), u"学年"_s, u"学年"_s, u"クラス"_s, QString()});
+    m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    m_grid->verticalHeader()->hide();
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    m_add->setDefault(true);
+    for (QPushButton *button : {m_delete, m_close})
+        button->setAutoDefault(false);
+
+    for (QRadioButton *kind : {m_ordinary, m_special, m_multiGrade})
+        connect(kind, &QRadioButton::toggled, this, [this] { showBoxesOfKind(); });
+    connect(m_add, &QPushButton::clicked, this, [this] { addClassFromBoxes(); });
+    connect(m_delete, &QPushButton::clicked, this, [this] { deleteSelectedClasses(); });
+    connect(m_close, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void ClassSetForm::placeControls()
+{
+    const TwipsPlacement twips(*this);
+    const auto place = [&](QWidget *widget, int left, int top, int width, int height) {
+        twips.place(widget, left, top, width, height);
+    };
+    setFixedSize(twips.x(ClientWidth), twips.y(ClientHeight));
+    place(m_ordinary, 240, 120, 840, 285);
+    place(m_special, 240, 480, 840, 285);
+    place(m_multiGrade, 240, 840, 840, 285);
+    place(m_gradeLabel, 1200, 120, 840, 285);
+    place(m_grade, 2040, 120, 420, 285);
+    place(m_grade2, 2520, 120, 420, 285);
+    place(m_classLabel, 1200, 480, 840, 285);
+    place(m_className, 2040, 480, 1200, 285);
+    place(m_category, 2040, 840, 1200, 315);
+    place(m_add, 3600, 120, 1095, 375);
+    place(m_delete, 3600, 600, 1095, 375);
+    place(m_close, 3600, 1080, 1095, 375);
+    place(m_grid, 120, 1560, ClientWidth - 240, ClientHeight - 1560 - 120);
+
+    const int rowHeight = twips.y(GridRowHeight);
+    m_grid->verticalHeader()->setMinimumSectionSize(rowHeight);
+    m_grid->verticalHeader()->setDefaultSectionSize(rowHeight);
+    m_grid->horizontalHeader()->setFixedHeight(rowHeight);
+    for (int column = 0; column < int(std::size(GridColumnWidths)); ++column)
+        m_grid->setColumnWidth(column, twips.x(GridColumnWidths[column]));
+}
+
+qint16 ClassSetForm::chosenKind() const
+{
+    if (m_special->isChecked())
+        return SpecialSupportClass;
+    return m_multiGrade->isChecked() ? MultiGradeClass : OrdinaryClass;
+}
+
+void ClassSetForm::showBoxesOfKind()
+{
+    const qint16 kind = chosenKind();
+    const bool grades = kind != SpecialSupportClass;
+    const bool className = kind != MultiGradeClass;
+    m_gradeLabel->setVisible(grades);
+    m_grade->setVisible(grades);
+    m_grade2->setVisible(kind == MultiGradeClass);
+    m_classLabel->setVisible(className);
+    m_className->setVisible(className);
+    m_category->setVisible(kind == SpecialSupportClass);
+}
+
+void ClassSetForm::resetBoxes()
+{
+    m_ordinary->setChecked(true);
+    m_grade->clear();
+    m_grade2->clear();
+    m_className->clear();
+    m_category->setCurrentIndex(-1);
+    showBoxesOfKind();
+}
+
+void ClassSetForm::FillClassGrid()
+{
+    ClassList &classes = m_session.Classes;
+    SortClassList(classes);
+    m_grid->clearSelection();
+    m_grid->setRowCount(classes.ClassCount);
+    for (int row = 0; row < classes.ClassCount; ++row) {
+        const ClassEntry &entry = classes.Entries[row];
+        m_grid->setItem(row, NumberColumn, cell(QString::number(row + 1)));
+        m_grid->setItem(row, KindColumn, cell(classKindName(entry.Kind)));
+        m_grid->setItem(row, GradeColumn, cell(gradeText(entry.Grade), Qt::AlignHCenter));
+        m_grid->setItem(row, Grade2Column, cell(gradeText(entry.Grade2), Qt::AlignHCenter));
+        m_grid->setItem(row, ClassColumn, cell(entry.ClassName));
+        m_grid->setItem(row, CategoryColumn, cell(entry.Category));
+    }
+}
+
+void ClassSetForm::addClassFromBoxes()
+{
+    const ClassInput input{chosenKind(), m_grade->text(), m_grade2->text(), m_className->text(),
+                           m_category->currentText()};
+    const ClassFromInput made = classFromInput(input);
+    if (!made.entry) {
+        tell(m_platform, this, made.refusal);
+        return;
+    }
+    if (const auto refused = addClass(m_session.Classes, *made.entry)) {
+        tell(m_platform, this, *refused);
+        return;
+    }
+    FillClassGrid();
+    resetBoxes();
+}
+
+void ClassSetForm::deleteSelectedClasses()
+{
+    const auto span = selectedRowSpan(*m_grid);
+    if (!span)
+        return;
+    const int first = span->first;
+    const int last = std::min<int>(span->second, m_session.Classes.ClassCount - 1);
+    if (last < first)
+        return;
+    const PromptMessage question{u"%1件のデータを削除します"_s.arg(last - first + 1), ProgramTitle,
+                                 PromptIcon::Question, PromptButtons::YesNo};
+    if (m_platform.prompts.ask(this, question) == PromptAnswer::No)
+        return;
+    deleteClasses(m_session.Classes, first, last);
+    FillClassGrid();
+}
+
+void ClassSetForm::done(int result)
+{
+    const SaveResult saved = ClassListFile::save(m_session.Settings.WorkFolder, m_session.Classes);
+    if (!saved.ok)
+        tell(m_platform, this, u"クラス設定の保存に失敗しました\n%1"_s.arg(saved.error), PromptIcon::Warning);
+    RememberedDialog::done(result);
+}

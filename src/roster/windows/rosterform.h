@@ -1,0 +1,71 @@
+#pragma once
+
+#include "data/records.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+struct Platform;
+struct PupilImport;
+struct Session;
+
+// MEIBO_F: fills the open month's pupil list from last month's register, the
+// register of any month or class (its pupils offered to choose from), the
+// roster program's files of the school year or a text list of names. Closing
+// runs refreshSheet, so the register editor redraws and its undo takes back
+// the whole import as one step.
+class RosterForm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    RosterForm(Session &session, Platform &platform, std::function<void()> refreshSheet, QWidget *parent = nullptr);
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void createControls();
+    void placeControls();
+    void load();
+    void importLastMonth();
+    void showRegisterCandidates();
+    void addChosenCandidates();
+    void toggleAllCandidates();
+    void importRosterFiles();
+    void importTextFile();
+    // The file the user picks with the open-file dialog; empty when cancelled.
+    QString askForFile(const QString &caption, const QString &filter);
+    // Shows the import's messages and puts its rows into the open month.
+    void apply(const PupilImport &import);
+    void restorePosition();
+    void savePosition();
+
+    Session &m_session;
+    Platform &m_platform;
+    std::function<void()> m_refreshSheet;
+    QList<PupilRecord> m_candidates; // RosterCandidates
+    bool m_placed = false;
+
+    QRadioButton *m_lastMonth = nullptr;     // OPT1(0)
+    QRadioButton *m_register = nullptr;      // OPT1(3)
+    QRadioButton *m_rosterFiles = nullptr;   // OPT1(1)
+    QRadioButton *m_textFile = nullptr;      // OPT1(2)
+    QWidget *m_textLayout = nullptr;         // the text-format group
+    QRadioButton *m_namesOnly = nullptr;     // OPT11
+    QRadioButton *m_namesAndSexes = nullptr; // OPT12
+    QPushButton *m_load = nullptr;           // BLOAD
+    QPushButton *m_close = nullptr;          // B_CLOSE
+    QWidget *m_candidateGroup = nullptr;     // the candidate group
+    QListWidget *m_candidateList = nullptr;  // List1
+    QPushButton *m_all = nullptr;            // B_ALL
+    QPushButton *m_add = nullptr;            // B_ADD
+    QPushButton *m_groupClose = nullptr;     // the candidate group's B_CLOSE
+};
