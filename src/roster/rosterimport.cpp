@@ -82,7 +82,7 @@ PupilImport ImportRosterFiles(const AppState &state, const ProgramSettings &sett
 
 bool hasRosterFiles(const QString &yearFolder)
 {
-    return !QDir(yearFolder).entryList({u"*.STD"_s}, QDir::Files).isEmpty();
+    return !yearFolder.isEmpty() && !QDir(yearFolder).entryList({u"*.STD"_s}, QDir::Files).isEmpty();
 }
 
 QString decodedCopyPath(const QString &workFolder)

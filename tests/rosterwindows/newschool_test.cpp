@@ -1,5 +1,6 @@
 #include "../shell/shellfixture.h"
 #include "shell/windows/mainwindow.h"
+#include "shell/windows/monthdialog.h"
 #include "testregistry.h"
 
 #include <QAction>
@@ -84,6 +85,23 @@ private slots:
         QCOMPARE(fixture.session.Register.PupilCount, 2);
         QCOMPARE(fixture.session.Register.Pupils[1].Name, u"髙橋　花子"_s);
         QCOMPARE(fixture.session.Statistics.StartBoys, 2);
+    }
+
+    // A class list written elsewhere may hold a title that would lead out of
+    // the data folder; the month dialog refuses it and creates no folder.
+    void monthDialogRefusesAnUnsafeTitle()
+    {
+        ShellFixture fixture;
+        fixture.addClass(u"../../外"_s);
+        MonthDialog dialog(fixture.session, fixture.test.platform);
+        dialog.show();
+        named<QComboBox>(dialog, u"CLASS_NAME"_s)->setCurrentIndex(0);
+        click(dialog, u"OK"_s);
+        QCOMPARE(fixture.test.prompts.texts(), QStringList{u"クラス「../../外」はフォルダー名にできないため開けません\n"
+                                                           u"文字「/」(U+002F)はクラス名に使えません"_s});
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(fixture.session.State.HeiseiYear, 0);
+        QVERIFY(!QDir(fixture.session.Settings.DataFolder).exists());
     }
 };
 
