@@ -6,7 +6,7 @@ DEMO       ?= demo-work
 FUZZ_SECONDS ?= 30
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps configure build run test fuzz bench clean
+.PHONY: all deps configure build run test fuzz bench trial clean
 
 all: build
 
@@ -33,6 +33,11 @@ fuzz:
 
 bench: build
 	$(BUILD)/bench/bench_core --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# Kills the program at random moments and checks that no month is lost or damaged.
+KILLS ?= 200
+trial: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/kill_trial --program $(BUILD)/src/veltra --kills $(KILLS)
 
 clean:
 	rm -rf $(BUILD) build-fuzz
