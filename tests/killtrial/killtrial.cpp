@@ -29,6 +29,7 @@
 #include <QThread>
 
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -186,10 +187,12 @@ bool Trial::setUp()
     return true;
 }
 
+// The folder stays for a look at the runs' logs.
 void Trial::fail(bool lost, const QString &what)
 {
     (lost ? m_figures.lostOrCorrupt : m_figures.otherFailures)++;
-    std::fprintf(stderr, "kill %d: %s\n", m_index, qPrintable(what));
+    m_folder.setAutoRemove(false);
+    std::fprintf(stderr, "kill %d: %s (logs in %s)\n", m_index, qPrintable(what), qPrintable(m_folder.path()));
 }
 
 void Trial::killOnce(int index)
@@ -332,16 +335,19 @@ void Trial::check(const QString &log, qint64 killedAt)
     m_figures.pending += m_expectOffer ? 1 : 0;
     const QByteArray reopened = m_expectOffer ? recovery : month;
     std::optional<int> holds;
-    for (int n = lastChange; n >= promised && !holds; --n) {
+    for (int n = lastChange; n >= 0 && !holds; --n) {
         if (m_replay->after(n) == reopened)
             holds = n;
     }
-    if (!holds) {
-        fail(true, u"reopening loses changes: changes %1 to %2 were made, up to %3 more than a second before the kill"_s
-                       .arg(m_next)
+    if (!holds || *holds < promised)
+        fail(true, u"reopening loses changes: changes %1 to %2 were made, up to %3 more than a second before the kill; "
+                   "reopening holds %4"_s.arg(m_next)
                        .arg(lastChange)
-                       .arg(promised));
-        holds = lastChange; // go on from what the program had
+                       .arg(promised)
+                       .arg(holds ? QString::number(*holds) : u"none of them"_s));
+    if (!holds) {
+        std::fprintf(stderr, "the program's month is no longer known; stopping\n");
+        std::exit(1);
     }
     if (m_verbose)
         std::printf("kill %d: changes %d..%d, promised %d, reopening holds %d%s%s\n", m_index, m_next, lastChange,

@@ -429,14 +429,15 @@ void RollForm::closeEvent(QCloseEvent *event)
 {
     m_entry->finish();
     if (!m_access.readOnly) {
+        // The recovery file first: whatever ends the program while the month
+        // file is written, and when the user closes without saving, every
+        // entry is in one of the two files.
+        m_recovery->writeNow();
         const SaveResult result = writeMonthFile();
         if (!result.ok && !closeAfterFailedSave(result)) {
             event->ignore();
             return;
         }
-        // Closed without saving: the entries wait in the recovery file.
-        if (!result.ok)
-            m_recovery->writeNow();
     }
     // The session's month may be another one soon; nothing of this one is written after closing.
     delete std::exchange(m_recovery, nullptr);
