@@ -15,7 +15,9 @@ const QString Usage =
     u"  veltra-cli demo DIR\n"
     u"  veltra-cli holidays Y M\n"
     u"  veltra-cli roster --work-folder DIR (--class TITLE | --all-classes) --year Y --month M\n"
-    u"                    --from last-month|roster|text [--file F] [--with-sex] [--write [--replace]]\n"_s;
+    u"                    --from last-month|roster|text [--file F] [--with-sex] [--write [--replace]]\n"
+    u"  veltra-cli print FILE.ROD (--pdf OUT.pdf | --trace OUT.json | --printer NAME) [--side …]\n"
+    u"  veltra-cli print --school-year Y --class TITLE --pdf OUT.pdf\n"_s;
 
 using Command = std::function<ExitStatus(const QStringList &, CommandOutput &)>;
 
@@ -27,7 +29,7 @@ struct NamedCommand
 
 const NamedCommand Commands[] = {
     {u"stats"_s, runStats},       {u"convert"_s, runConvert}, {u"demo"_s, runDemo},
-    {u"holidays"_s, runHolidays}, {u"roster"_s, runRoster},
+    {u"holidays"_s, runHolidays}, {u"roster"_s, runRoster},   {u"print"_s, runPrint},
 };
 
 } // namespace

@@ -32,6 +32,7 @@ ExitStatus runConvert(const QStringList &arguments, CommandOutput &output);
 ExitStatus runDemo(const QStringList &arguments, CommandOutput &output);
 ExitStatus runHolidays(const QStringList &arguments, CommandOutput &output);
 ExitStatus runRoster(const QStringList &arguments, CommandOutput &output);
+ExitStatus runPrint(const QStringList &arguments, CommandOutput &output);
 
 // Helpers shared by the commands.
 ExitStatus usageError(CommandOutput &output, const QString &usage);

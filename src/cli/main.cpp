@@ -1,12 +1,20 @@
 #include "commands.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // Printing lays out text, which takes the GUI side of Qt; it needs no
+    // display and draws offscreen unless told otherwise.
+    const bool printing = argc > 1 && std::strcmp(argv[1], "print") == 0;
+    if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        printing ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     CommandOutput output;
     const int status = int(runCommand(QCoreApplication::arguments().mid(1), output));
     std::fwrite(output.out.constData(), 1, size_t(output.out.size()), stdout);

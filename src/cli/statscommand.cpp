@@ -4,7 +4,6 @@
 #include "data/monthfile.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -47,14 +46,12 @@ bool parseArguments(const QStringList &arguments, StatsRequest &request)
 // "2004_5.ROD" gives 2004 and 5.
 bool yearAndMonthFromFileName(StatsRequest &request)
 {
-    static const QRegularExpression pattern(u"^(\\d{4})_(\\d{1,2})\\.ROD$"_s,
-                                            QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = pattern.match(QFileInfo(request.path).fileName());
-    if (!match.hasMatch())
+    const auto yearAndMonth = MonthFile::yearAndMonthOf(QFileInfo(request.path).fileName());
+    if (!yearAndMonth || yearAndMonth->first < 1989)
         return false;
-    request.year = parseNumber(match.captured(1), 1989, LatestYear);
-    request.month = parseNumber(match.captured(2), 1, 12);
-    return request.year && request.month;
+    request.year = yearAndMonth->first;
+    request.month = yearAndMonth->second;
+    return true;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "recordio.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -50,6 +51,17 @@ bool readPupil(RecordReader &reader, PupilRecord &pupil)
 QString fileName(int gregorianYear, int month)
 {
     return u"%1_%2.ROD"_s.arg(gregorianYear).arg(month);
+}
+
+std::optional<std::pair<int, int>> yearAndMonthOf(const QString &fileName)
+{
+    static const QRegularExpression pattern(u"^(\\d{4})_(\\d{1,2})\\.ROD$"_s,
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(fileName);
+    const int month = match.captured(2).toInt();
+    if (!match.hasMatch() || month < 1 || month > 12)
+        return std::nullopt;
+    return std::pair(match.captured(1).toInt(), month);
 }
 
 LoadResult fromBytes(const QByteArray &bytes, RegisterMonth &month)

@@ -3,6 +3,9 @@
 #include "fileio.h"
 #include "records.h"
 
+#include <optional>
+#include <utility>
+
 // The month register file <calendar year>_<month>.ROD: a header line, the
 // holiday lines and the pupil lines, in the shared line format.
 namespace MonthFile {
@@ -13,6 +16,9 @@ inline constexpr int PupilItems = 44;
 
 // "2004_4.ROD" for April 2004.
 QString fileName(int gregorianYear, int month);
+// The Gregorian year and month a file's name gives: "2004_5.ROD" gives 2004
+// and 5; nullopt for any other name.
+std::optional<std::pair<int, int>> yearAndMonthOf(const QString &fileName);
 
 // Parses a file into `month`, which is reset first. On failure the items read
 // so far stay, the rest stay cleared.

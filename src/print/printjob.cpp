@@ -70,15 +70,19 @@ void ResetPageState(PageSurface &surface)
     processPendingEvents();
 }
 
-PrintResult RunPages(PageSurface &surface, const PrintJob &job, const std::function<void()> &drawPage)
+PrintResult RunPages(PageSurface &surface, int pages, const std::function<void(int page)> &drawPage)
 {
-    const int pages = job.printsData() ? 1 : job.BlankCopies;
     for (int page = 0; page < pages; ++page) {
         if (page > 0 && !surface.newPage())
             return PrintResult::DeviceFailed;
         surface.setFont(10);
         ResetPageState(surface);
-        drawPage();
+        drawPage(page);
     }
     return surface.endDocument() ? PrintResult::Printed : PrintResult::DeviceFailed;
+}
+
+PrintResult RunPages(PageSurface &surface, const PrintJob &job, const std::function<void()> &drawPage)
+{
+    return RunPages(surface, job.printsData() ? 1 : int(job.BlankCopies), [&](int) { drawPage(); });
 }

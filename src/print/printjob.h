@@ -54,7 +54,8 @@ double printableTop(const PrintJob &job);
 // at the corner so that the page exists before any rule is drawn.
 void ResetPageState(PageSurface &surface);
 
-// The run loop: `drawPage` once for a data print, BlankCopies times otherwise,
-// each after ResetPageState at 10 points, new pages between them and the end
-// of the document after the last.
+// The run loop: `drawPage` for each of `pages` pages, after ResetPageState at
+// 10 points, new pages between them and the end of the document after the last.
+PrintResult RunPages(PageSurface &surface, int pages, const std::function<void(int page)> &drawPage);
+// One page for a data print, BlankCopies pages otherwise.
 PrintResult RunPages(PageSurface &surface, const PrintJob &job, const std::function<void()> &drawPage);

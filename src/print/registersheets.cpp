@@ -42,16 +42,47 @@ void drawFrontOrFullSheet(const SheetPrint &print, Sheet sheet)
 
 } // namespace
 
+void DrawRegisterSheet(const SheetPrint &print)
+{
+    if (print.job.PrintSide == BackSheet)
+        drawBackSheet(print);
+    else
+        drawFrontOrFullSheet(print, print.job.PrintSide == FullSheet ? Sheet::Full : Sheet::Front);
+}
+
 PrintResult PrintRegisterSheets(PageSurface &surface, PrintJob &job, const Session &session, const QDate &today)
 {
     if (!PrepareLandscapePage(surface, job))
         return PrintResult::DeviceNotOpened;
     ApplyMarginCorrection(surface, job);
-    const SheetPrint print{surface, job, session, today};
-    return RunPages(surface, job, [&] {
-        if (job.PrintSide == BackSheet)
-            drawBackSheet(print);
-        else
-            drawFrontOrFullSheet(print, job.PrintSide == FullSheet ? Sheet::Full : Sheet::Front);
+    return RunPages(surface, job, [&] { DrawRegisterSheet({surface, job, session, today}); });
+}
+
+PrintResult PrintSchoolYear(PageSurface &surface, const QList<const Session *> &months, qint16 printOptions,
+                            const QDate &today)
+{
+    PrintJob job;
+    job.PrintOptions = printOptions;
+    if (!PrepareLandscapePage(surface, job))
+        return PrintResult::DeviceNotOpened;
+    ApplyMarginCorrection(surface, job);
+
+    struct Page
+    {
+        const Session *month;
+        qint16 side;
+    };
+    QList<Page> pages;
+    for (const Session *month : months) {
+        if (month->Register.PupilCount <= FullSheetPupils) {
+            pages.append({month, FullSheet});
+        } else {
+            pages.append({month, FrontSheet});
+            pages.append({month, BackSheet});
+        }
+    }
+    return RunPages(surface, int(pages.size()), [&](int page) {
+        job.PrintSide = pages[page].side;
+        DrawRegisterSheet({surface, job, *pages[page].month, today});
     });
 }

@@ -1,0 +1,104 @@
+#include "printsource.h"
+
+#include "calendar/era.h"
+#include "data/classlistfile.h"
+#include "data/monthfile.h"
+#include "data/settingsfile.h"
+#include "register/monthstatistics.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void takeClass(const ClassEntry &entry, AppState &state)
+{
+    state.ClassKind = entry.Kind;
+    state.ClassGrade = entry.Grade;
+    state.ClassGrade2 = entry.Grade2;
+    state.ClassName = entry.ClassName;
+    state.ClassCategory = entry.Category;
+    state.ClassTitle = entry.Title;
+}
+
+} // namespace
+
+std::optional<ExitStatus> PrintSource::loadWorkFolder(const QString &workFolder)
+{
+    m_session.Settings.WorkFolder = QDir(workFolder).absolutePath();
+    const LoadResult settings = SettingsFile::load(m_session.Settings);
+    if (!settings.ok())
+        return loadError(m_output, settings);
+    const LoadResult classes = ClassListFile::load(m_session.Settings.WorkFolder, m_session.Classes);
+    if (!classes.ok())
+        return loadError(m_output, classes);
+    return std::nullopt;
+}
+
+std::optional<ExitStatus> PrintSource::chooseClass(const QString &title)
+{
+    const ClassList &classes = m_session.Classes;
+    for (int i = 0; i < classes.ClassCount && i < ClassSlots; ++i) {
+        if (classes.Entries[i].Title.trimmed() == title.trimmed()) {
+            takeClass(classes.Entries[i], m_session.State);
+            return std::nullopt;
+        }
+    }
+    m_output.err += u"%1: 学級がありません: %2\n"_s.arg(
+        QDir::toNativeSeparators(ClassListFile::filePath(m_session.Settings.WorkFolder)), title);
+    return ExitStatus::InputError;
+}
+
+std::optional<ExitStatus> PrintSource::loadInto(Session &session, const QString &path)
+{
+    const auto yearAndMonth = MonthFile::yearAndMonthOf(QFileInfo(path).fileName());
+    if (!yearAndMonth || yearAndMonth->first <= JapaneseEra::HeiseiOffset) {
+        m_output.err += u"%1: ファイル名から年と月がわかりません\n"_s.arg(QDir::toNativeSeparators(path));
+        return ExitStatus::UsageError;
+    }
+    const LoadResult loaded = MonthFile::load(path, session.Register);
+    if (!loaded.ok())
+        return loadError(m_output, loaded);
+    session.State.HeiseiYear = qint16(JapaneseEra::heiseiFromGregorian(yearAndMonth->first));
+    session.State.Month = qint16(yearAndMonth->second);
+    computeStatistics(session);
+    return std::nullopt;
+}
+
+std::optional<ExitStatus> PrintSource::loadMonth(const QString &path)
+{
+    if (const auto failed = chooseClass(QFileInfo(path).absoluteDir().dirName()))
+        return failed;
+    return loadInto(m_session, path);
+}
+
+std::optional<ExitStatus> PrintSource::loadSchoolYear(int gregorianYear)
+{
+    // A relative data folder is taken against the work folder.
+    const QDir dataFolder(QDir(m_session.Settings.WorkFolder).absoluteFilePath(m_session.Settings.DataFolder));
+    const QDir classFolder(
+        dataFolder.filePath(QString::number(gregorianYear) + u'/' + m_session.State.ClassTitle.trimmed()));
+    for (int schoolMonth = 4; schoolMonth <= 15; ++schoolMonth) {
+        const int year = schoolMonth > 12 ? gregorianYear + 1 : gregorianYear;
+        const int month = schoolMonth > 12 ? schoolMonth - 12 : schoolMonth;
+        const QString path = classFolder.filePath(MonthFile::fileName(year, month));
+        if (!QFileInfo::exists(path)) {
+            m_output.err += u"%1: ファイルがありません\n"_s.arg(QDir::toNativeSeparators(path));
+            continue;
+        }
+        auto session = std::make_unique<Session>();
+        session->Settings = m_session.Settings;
+        session->State = m_session.State;
+        if (const auto failed = loadInto(*session, path))
+            return failed;
+        m_monthList.append(session.get());
+        m_months.push_back(std::move(session));
+    }
+    if (m_monthList.isEmpty()) {
+        m_output.err += u"%1: 月のファイルがありません\n"_s.arg(QDir::toNativeSeparators(classFolder.path()));
+        return ExitStatus::InputError;
+    }
+    return std::nullopt;
+}
