@@ -13,4 +13,7 @@ struct Session
     ClassList Classes;
     ProgramSettings Settings;
     MonthStatistics Statistics;
+    // CLASS.CSD exists but could not be read: saving the list now would
+    // replace classes the program never saw, so no writer does it unasked.
+    bool ClassListUnreadable = false;
 };

@@ -2,9 +2,9 @@
 
 #include "calendar/era.h"
 #include "calendar/windows/holidayform.h"
-#include "data/classlistfile.h"
 #include "data/monthfile.h"
 #include "data/session.h"
+#include "data/sessionclasslist.h"
 #include "data/settingsfile.h"
 #include "data/settingsstore.h"
 #include "environmentdialog.h"
@@ -174,9 +174,12 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::loadClassesAndSettings()
 {
     setBusyPointer(true);
-    ClassListFile::load(m_session.Settings.WorkFolder, m_session.Classes);
+    const LoadResult classes = loadSessionClassList(m_session);
     const LoadResult settings = SettingsFile::load(m_session.Settings);
     setBusyPointer(false);
+    if (classes.unreadable())
+        tell(m_platform, this, u"クラスファイルの読込に失敗しました\n"_s + QDir::toNativeSeparators(classes.path),
+             PromptIcon::Warning);
     if (settings.code == -1) {
         tell(m_platform, this, u"環境設定ﾌｧｲﾙ読み込みエラー"_s, PromptIcon::Warning);
         return;
