@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -46,6 +48,22 @@ ExitStatus runCommand(const QStringList &arguments, CommandOutput &output)
             return command.run(arguments.mid(1), output);
     }
     return usageError(output, Usage);
+}
+
+ExitStatus writeOutput(const CommandOutput &output, ExitStatus status, std::FILE *out, std::FILE *err)
+{
+    QString messages = output.err;
+    std::fwrite(output.out.constData(), 1, size_t(output.out.size()), out);
+    if (std::fflush(out) != 0 || std::ferror(out)) {
+        const int error = errno;
+        const QString reason =
+            error == ENOSPC ? u"ディスクの空き容量が足りません"_s : QString::fromLocal8Bit(std::strerror(error));
+        messages += u"標準出力に書き込めません: %1\n"_s.arg(reason);
+        status = ExitStatus::OutputError;
+    }
+    std::fputs(messages.toUtf8().constData(), err);
+    std::fflush(err);
+    return status;
 }
 
 ExitStatus usageError(CommandOutput &output, const QString &usage)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdio>
 #include <optional>
 
 // The commands of veltra-cli. Each takes the arguments after its own name and
@@ -26,6 +27,11 @@ struct CommandOutput
 
 // `veltra-cli ARGS…`: picks the command by the first argument.
 ExitStatus runCommand(const QStringList &arguments, CommandOutput &output);
+
+// Hands the collected output to the process's streams. Output that cannot be
+// written (a full disk, a closed file) turns `status` into OutputError, with a
+// message on `err`.
+ExitStatus writeOutput(const CommandOutput &output, ExitStatus status, std::FILE *out, std::FILE *err);
 
 ExitStatus runStats(const QStringList &arguments, CommandOutput &output);
 ExitStatus runConvert(const QStringList &arguments, CommandOutput &output);

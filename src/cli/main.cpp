@@ -16,8 +16,6 @@ int main(int argc, char **argv)
     const std::unique_ptr<QCoreApplication> app =
         printing ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     CommandOutput output;
-    const int status = int(runCommand(QCoreApplication::arguments().mid(1), output));
-    std::fwrite(output.out.constData(), 1, size_t(output.out.size()), stdout);
-    std::fputs(output.err.toUtf8().constData(), stderr);
-    return status;
+    const ExitStatus status = runCommand(QCoreApplication::arguments().mid(1), output);
+    return int(writeOutput(output, status, stdout, stderr));
 }

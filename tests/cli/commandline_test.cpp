@@ -86,6 +86,28 @@ private slots:
         QVERIFY(process.readAllStandardOutput().startsWith(stdoutHead));
         QVERIFY(process.readAllStandardError().startsWith(stderrHead));
     }
+
+    void outputThatCannotBeWrittenIsAnOutputError_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("stats") << QStringList{u"stats"_s, goldenPath(u"2004_5.ROD"_s)};
+        QTest::newRow("holidays") << QStringList{u"holidays"_s, u"2026"_s, u"5"_s};
+        QTest::newRow("help") << QStringList{u"--help"_s};
+    }
+    void outputThatCannotBeWrittenIsAnOutputError()
+    {
+        QFETCH(QStringList, arguments);
+        const QString tool = QCoreApplication::applicationDirPath() + u"/../src/veltra-cli"_s;
+        if (!QFile::exists(tool) || !QFile::exists(u"/dev/full"_s))
+            QSKIP("needs veltra-cli next to the tests and /dev/full");
+        QProcess process;
+        process.setStandardOutputFile(u"/dev/full"_s);
+        process.start(tool, arguments);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), int(ExitStatus::OutputError));
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 u"標準出力に書き込めません: ディスクの空き容量が足りません\n"_s);
+    }
 };
 
 VELTRA_TEST(CommandLineTest)
