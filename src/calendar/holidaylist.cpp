@@ -43,6 +43,16 @@ void setHoliday(RegisterMonth &month, int day, const QString &reason, const QStr
     entry->PrintText = printText;
 }
 
+bool holidaysFit(const RegisterMonth &month, int firstDay, int lastDay)
+{
+    const int used = usedEntries(month);
+    const auto begin = month.HolidayList.begin();
+    int needed = 0;
+    for (int day = firstDay; day <= lastDay; ++day)
+        needed += std::none_of(begin, begin + used, [day](const HolidayEntry &e) { return e.Day == day; }) ? 1 : 0;
+    return used + needed <= HolidaySlots;
+}
+
 void setHolidays(RegisterMonth &month, int firstDay, int lastDay, const QString &reason, const QString &printText)
 {
     for (int day = firstDay; day <= lastDay; ++day)

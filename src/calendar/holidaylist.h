@@ -20,6 +20,10 @@ QString presetPrintText(int presetIndex);
 // there is one and appending an entry otherwise (when a slot is free).
 void setHoliday(RegisterMonth &month, int day, const QString &reason, const QString &printText);
 
+// Whether the days from firstDay to lastDay that have no entry yet fit into
+// the free slots of the list.
+bool holidaysFit(const RegisterMonth &month, int firstDay, int lastDay);
+
 // setHoliday for every day from firstDay to lastDay inclusive.
 void setHolidays(RegisterMonth &month, int firstDay, int lastDay, const QString &reason, const QString &printText);
 

@@ -58,6 +58,9 @@ HolidayRequestResult addHolidays(RegisterMonth &month, const HolidayRequest &req
             return {HolidayRequestStatus::UnencodableText, *refused};
     }
 
-    setHolidays(month, *firstDay, *lastDay == 0 ? *firstDay : *lastDay, reason, printText);
+    const int last = *lastDay == 0 ? *firstDay : *lastDay;
+    if (!holidaysFit(month, *firstDay, last))
+        return {HolidayRequestStatus::ListFull};
+    setHolidays(month, *firstDay, last, reason, printText);
     return {HolidayRequestStatus::Added};
 }

@@ -25,6 +25,7 @@ enum class HolidayRequestStatus {
     MissingPrintText,
     InvalidDays,     // a day outside the month or not a whole number, or a range that runs backwards
     UnencodableText, // the reason or print text holds a character the data files cannot store
+    ListFull,        // the new days would not fit into the 31 slots of the list
 };
 
 struct HolidayRequestResult

@@ -135,6 +135,31 @@ private slots:
         }
     }
 
+    // A list read from a file can hold 31 entries without covering the month.
+    void fullListTakesNoNewDay_data()
+    {
+        QTest::addColumn<QString>("firstDay");
+        QTest::addColumn<QString>("lastDay");
+        QTest::addColumn<HolidayRequestStatus>("status");
+        QTest::newRow("a new day") << u"31"_s << QString() << HolidayRequestStatus::ListFull;
+        QTest::newRow("a range ending on a new day") << u"29"_s << u"31"_s << HolidayRequestStatus::ListFull;
+        QTest::newRow("a day already listed") << u"5"_s << QString() << HolidayRequestStatus::Added;
+    }
+    void fullListTakesNoNewDay()
+    {
+        QFETCH(QString, firstDay);
+        QFETCH(QString, lastDay);
+        QFETCH(HolidayRequestStatus, status);
+        RegisterMonth month;
+        for (int i = 0; i < HolidaySlots; ++i)
+            month.HolidayList[i] = {qint16(i < 30 ? i + 1 : 5), u"行事"_s, u"行"_s};
+        month.HolidayCount = HolidaySlots;
+        const RegisterMonth before = month;
+        QCOMPARE(addHolidays(month, {firstDay, lastDay, u"運動会"_s, u"運"_s}, 31).status, status);
+        QCOMPARE(month.HolidayCount, HolidaySlots);
+        QCOMPARE(month == before, status == HolidayRequestStatus::ListFull);
+    }
+
     void typedTextsFollowTheFileRules()
     {
         RegisterMonth month;

@@ -106,6 +106,20 @@ private slots:
         QCOMPARE(inputs(window), (QStringList{firstDay, lastDay, reason, printText}));
     }
 
+    void fullListSaysSoInsteadOfAdding()
+    {
+        HolidayWindow window(2026, 5);
+        for (int day = 1; day <= HolidaySlots; ++day)
+            window.addEntry(day == HolidaySlots ? 5 : day, u"行事"_s, u"行"_s); // day 31 missing
+        window.open();
+        window.type(u"HOLIDAY"_s, u"31"_s);
+        window.typeReason(u"運動会"_s);
+        window.type(u"MSG2"_s, u"行事"_s);
+        window.click(u"B_ADD"_s);
+        QCOMPARE(window.test.prompts.texts(), QStringList{u"休日は31件までです"_s});
+        QVERIFY(!window.gridRows().contains(u"31 運動会 行事"_s));
+    }
+
     void presetPrintTexts_data()
     {
         QTest::addColumn<int>("index");

@@ -48,6 +48,8 @@ QString requestMessage(const HolidayRequestResult &result)
         return u"日付データが不正です"_s;
     case HolidayRequestStatus::UnencodableText:
         return Cp932::unencodableMessage(result.character);
+    case HolidayRequestStatus::ListFull:
+        return u"休日は31件までです"_s;
     case HolidayRequestStatus::Added:
         break;
     }
