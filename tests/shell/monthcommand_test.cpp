@@ -38,6 +38,12 @@ RegisterMonth monthWithHolidays()
     return month;
 }
 
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 int documentCount(const MainWindow &window)
 {
     return int(named<QMdiArea>(window, u"MDI"_s)->subWindowList().size());
@@ -114,7 +120,6 @@ private slots:
         QFETCH(QString, period);
         ShellFixture fixture;
         chooseMonth(fixture, year, month);
-        fixture.test.prompts.answers = {PromptAnswer::Cancel};
         MainWindow window(fixture.session, fixture.test.platform);
         window.openMonth();
         QCOMPARE(named<QLabel>(window, u"Label1"_s)->text(), period);
@@ -144,6 +149,40 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), damaged);
+    }
+
+    // After a month has been open, choosing one that does not open leaves the
+    // labels and the register on the month that was open.
+    void monthThatDoesNotOpenChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("onDisk"); // empty: no file, and the user declines a new one
+        QTest::newRow("unreadable") << QByteArray("0,\"\",1,\r\nnot a register\r\n");
+        QTest::newRow("new month declined") << QByteArray();
+    }
+    void monthThatDoesNotOpenChangesNothing()
+    {
+        QFETCH(QByteArray, onDisk);
+        ShellFixture fixture;
+        chooseMonth(fixture);
+        QVERIFY(MonthFile::save(openMonthPath(fixture.session.State), monthWithHolidays()).ok);
+        MainWindow window(fixture.session, fixture.test.platform);
+        window.openMonth();
+        QVERIFY(window.closeDocuments());
+
+        fixture.addClass(u"3年1組"_s, 3, u"1"_s);
+        applyMonthChoice(fixture.session.State, fixture.session.Settings, fixture.session.Classes.Entries[1],
+                         {2004, 5});
+        QDir().mkpath(fixture.session.State.MonthFolder);
+        const QString path = openMonthPath(fixture.session.State);
+        if (!onDisk.isEmpty())
+            QVERIFY(writeFile(path, onDisk));
+        fixture.test.prompts.answers = {PromptAnswer::Cancel};
+        window.openMonth();
+
+        QCOMPARE(named<QLabel>(window, u"Label1"_s)->text(), u"平成16年4月"_s);
+        QCOMPARE(named<QLabel>(window, u"Label2"_s)->text(), u"1年2組"_s);
+        QCOMPARE(fixture.session.Register, monthWithHolidays());
+        QCOMPARE(documentCount(window), 0);
     }
 
     void closingTheEditorWritesTheMonth()

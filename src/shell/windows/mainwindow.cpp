@@ -32,6 +32,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <memory>
 #include <new>
 
 using namespace Qt::StringLiterals;
@@ -207,9 +208,6 @@ void MainWindow::runMonthCommand()
 void MainWindow::openMonth()
 {
     const AppState &state = m_session.State;
-    m_periodLabel->setText(JapaneseEra::monthTitle(JapaneseEra::gregorianFromHeisei(state.HeiseiYear), state.Month));
-    m_classLabel->setText(state.ClassTitle);
-
     const QString path = openMonthPath(state);
     std::optional<MonthAccess> access = claimMonth(m_platform, this, path);
     if (!access)
@@ -217,15 +215,20 @@ void MainWindow::openMonth()
     const bool recovered = !access->readOnly && offerRecovery(m_platform, this, path, m_session.Register);
     if (!recovered && !loadMonthFile(path))
         return;
+    m_periodLabel->setText(JapaneseEra::monthTitle(JapaneseEra::gregorianFromHeisei(state.HeiseiYear), state.Month));
+    m_classLabel->setText(state.ClassTitle);
     if (m_session.Register.HolidayCount == 0)
         tell(m_platform, this, u"休日設定をしてください"_s);
     openRegisterEditor(std::move(*access));
 }
 
 // The month file into the session, or with the user's consent an empty month.
+// Read aside: a month that cannot be read, or a new one the user declines,
+// leaves the register as it was.
 bool MainWindow::loadMonthFile(const QString &path)
 {
-    const LoadResult loaded = MonthFile::load(path, m_session.Register);
+    auto month = std::make_unique<RegisterMonth>();
+    const LoadResult loaded = MonthFile::load(path, *month);
     if (loaded.unreadable()) {
         tell(m_platform, this, u"データの読込に失敗しました\n"_s + QDir::toNativeSeparators(loaded.path),
              PromptIcon::Warning);
@@ -237,6 +240,7 @@ bool MainWindow::loadMonthFile(const QString &path)
         if (m_platform.prompts.ask(this, question) == PromptAnswer::Cancel)
             return false;
     }
+    m_session.Register = std::move(*month);
     return true;
 }
 
