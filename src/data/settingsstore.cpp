@@ -3,8 +3,6 @@
 #include <QDir>
 #include <QSettings>
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -13,16 +11,16 @@ const QString School = u"SCHOOL"_s;
 const QString Version = u"Version"_s;
 const QString Position = u"Position"_s;
 
-qint16 storedInteger16(const SettingsStore &store, const QString &section, const QString &key)
+// Positions are kept at full width: a dialog on the right of a wide desktop
+// lies beyond 32767 twips.
+int storedInteger(const SettingsStore &store, const QString &section, const QString &key)
 {
-    bool ok = false;
-    const int value = store.value(section, key).trimmed().toInt(&ok);
-    return ok ? qint16(std::clamp(value, -32768, 32767)) : qint16(0);
+    return store.value(section, key).trimmed().toInt();
 }
 
 int storedMajor(const SettingsStore &store)
 {
-    return store.value(Version, u"Major"_s).trimmed().toInt();
+    return storedInteger(store, Version, u"Major"_s);
 }
 
 } // namespace
@@ -56,7 +54,22 @@ bool SettingsStore::setValue(const QString &section, const QString &key, const Q
 {
     m_settings->setValue(section + u'/' + key, value);
     m_settings->sync();
-    return m_settings->status() == QSettings::NoError;
+    const bool stored = m_settings->status() == QSettings::NoError;
+    m_failed |= !stored;
+    return stored;
+}
+
+QString SettingsStore::location() const
+{
+    return m_settings->fileName();
+}
+
+bool SettingsStore::takeUnreportedFailure()
+{
+    if (!m_failed || m_failureReported)
+        return false;
+    m_failureReported = true;
+    return true;
 }
 
 QString shortDateText(const QDate &date)
@@ -93,8 +106,8 @@ WindowPosition restoreWindowPosition(const SettingsStore &store, const QString &
                                      int screenHeightTwips)
 {
     WindowPosition position;
-    position.WindowLeft = storedInteger16(store, Position, windowName + u" Left"_s);
-    position.WindowTop = storedInteger16(store, Position, windowName + u" Top"_s);
+    position.WindowLeft = storedInteger(store, Position, windowName + u" Left"_s);
+    position.WindowTop = storedInteger(store, Position, windowName + u" Top"_s);
     if (position.WindowLeft > screenWidthTwips - 1000)
         position.WindowLeft = 0;
     if (position.WindowTop > screenHeightTwips - 1000)

@@ -34,8 +34,16 @@ public:
     // False when the store could not take the value.
     bool setValue(const QString &section, const QString &key, const QString &value);
 
+    // Where the values are kept (a file, or a registry path on Windows).
+    QString location() const;
+    // True once, after the first write that failed: the windows tell the user
+    // then and not again in the same run.
+    bool takeUnreportedFailure();
+
 private:
     std::unique_ptr<QSettings> m_settings;
+    bool m_failed = false;
+    bool m_failureReported = false;
 };
 
 // Short date text as the store keeps it: "2026/12/07".

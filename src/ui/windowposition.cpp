@@ -2,6 +2,7 @@
 
 #include "data/settingsstore.h"
 #include "platform.h"
+#include "storefailure.h"
 #include "twips.h"
 
 void restoreDialogPosition(QWidget &window, Platform &platform, const QString &windowName)
@@ -17,6 +18,7 @@ void saveDialogPosition(const QWidget &window, Platform &platform, const QString
     const WindowPosition position{pixelsToTwips(window.x(), window.logicalDpiX()),
                                   pixelsToTwips(window.y(), window.logicalDpiY())};
     saveWindowPosition(platform.store, windowName, position);
+    reportStoreFailure(platform, window.parentWidget());
 }
 
 RememberedDialog::RememberedDialog(Platform &platform, const QString &windowName, QWidget *parent)

@@ -160,10 +160,11 @@ private slots:
         QTest::addColumn<int>("expectedTop");
         QTest::newRow("never placed") << QString() << QString() << 0 << 0;
         QTest::newRow("on screen") << u"1200"_s << u"800"_s << 1200 << 800;
-        QTest::newRow("beyond width") << u"30000"_s << u"800"_s << 0 << 800;
+        QTest::newRow("beyond width") << u"70000"_s << u"800"_s << 0 << 800;
+        QTest::newRow("beyond 16 bits on a wide screen") << u"40000"_s << u"800"_s << 40000 << 800;
         QTest::newRow("beyond height") << u"1200"_s << u"14000"_s << 1200 << 0;
         QTest::newRow("negative kept") << u"-300"_s << u"-15"_s << -300 << -15;
-        QTest::newRow("at the limit") << u"14000"_s << u"11000"_s << 14000 << 11000;
+        QTest::newRow("at the limit") << u"59000"_s << u"11000"_s << 59000 << 11000;
     }
     void windowPositions()
     {
@@ -177,7 +178,7 @@ private slots:
             store.setValue(u"Position"_s, u"F_SET Left"_s, left);
             store.setValue(u"Position"_s, u"F_SET Top"_s, top);
         }
-        const WindowPosition position = restoreWindowPosition(store, u"F_SET"_s, 15000, 12000);
+        const WindowPosition position = restoreWindowPosition(store, u"F_SET"_s, 60000, 12000);
         QCOMPARE(position.WindowLeft, expectedLeft);
         QCOMPARE(position.WindowTop, expectedTop);
 

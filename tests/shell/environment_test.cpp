@@ -47,8 +47,9 @@ private slots:
         QTest::newRow("code of three") << u"123"_s << u"北小学校"_s << false << 0;
         QTest::newRow("code of four") << u"1234"_s << u"北小学校"_s << true << 1234;
         QTest::newRow("blanks do not count") << u" 123 "_s << u"北小学校"_s << false << 0;
-        QTest::newRow("four letters stored as 0") << u"ABCD"_s << u"北小学校"_s << true << 0;
-        QTest::newRow("digits then letters") << u"12AB"_s << u"北小学校"_s << true << 12;
+        QTest::newRow("four letters") << u"ABCD"_s << u"北小学校"_s << false << 0;
+        QTest::newRow("digits then letters") << u"12AB"_s << u"北小学校"_s << false << 0;
+        QTest::newRow("full-width digits") << u"１２３４"_s << u"北小学校"_s << true << 1234;
         QTest::newRow("code beyond the field") << u"9999999999"_s << u"北小学校"_s << false << 0;
         QTest::newRow("name of two") << u"1234"_s << u"北小"_s << false << 0;
         QTest::newRow("name of three") << u"1234"_s << u"北小学"_s << true << 1234;
@@ -197,8 +198,9 @@ private slots:
     void settingsFileThatCannotBeWrittenKeepsTheWindow()
     {
         EnvironmentFixture fixture;
+        const ProgramSettings before = fixture.session.Settings;
         QDir().mkpath(fixture.workFile(u"ROLL.SEW"_s)); // a folder where the file belongs
-        const QString folder = fixture.folder(u"data"_s);
+        const QString folder = fixture.folder(u"elsewhere"_s);
         QDir().mkpath(folder);
         fixture.fill(u"1234"_s, u"北小学校"_s, folder);
         click(fixture.dialog, u"OK"_s);
@@ -207,6 +209,11 @@ private slots:
         QVERIFY(fixture.dialog.isVisible());
         QCOMPARE(fixture.box(u"SC_CODE"_s), u"1234"_s);
         QCOMPARE(fixture.box(u"SC_NAME"_s), u"北小学校"_s);
+        // Nothing typed is in force until it is saved, even after キャンセル.
+        click(fixture.dialog, u"B_ESC"_s);
+        QCOMPARE(fixture.session.Settings.DataFolder, before.DataFolder);
+        QCOMPARE(fixture.session.Settings.SchoolCode, before.SchoolCode);
+        QCOMPARE(fixture.session.Settings.SchoolName, before.SchoolName);
     }
 
     void characterTheFileCannotHoldIsRefused()

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 
 #include <limits>
 #include <optional>
@@ -22,14 +23,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The number a school code text starts with, as the settings file keeps it:
-// "1234" is 1234, "ABCD" is 0. nullopt when it does not fit the field.
+// The school code as the settings file keeps it, a number: "1234" and
+// "１２３４" are 1234. nullopt for anything but digits, or a number too large
+// for the field.
 std::optional<qint32> schoolCodeValue(const QString &text)
 {
     qint64 value = 0;
-    for (const QChar c : text) {
+    for (const QChar c : text.normalized(QString::NormalizationForm_KC)) {
         if (c < u'0' || c > u'9')
-            break;
+            return std::nullopt;
         value = value * 10 + (c.unicode() - u'0');
         if (value > std::numeric_limits<qint32>::max())
             return std::nullopt;
@@ -82,6 +84,7 @@ void EnvironmentDialog::createControls()
     m_staffCode = addBox(u"Label6"_s, u"職員コード"_s, u"TS_CODE"_s, 1);
     m_folder = addBox(u"Label5"_s, u"ドライブ＆フォルダ設定"_s, u"SET_DIR"_s, 1);
     m_schoolCode->setMaxLength(13);
+    m_schoolCode->setValidator(new QRegularExpressionValidator(QRegularExpression(u"[0-9０-９]*"_s), m_schoolCode));
 
     auto *browse = new QPushButton(u"参照"_s, this);
     browse->setObjectName(u"Command3"_s);
@@ -140,13 +143,17 @@ void EnvironmentDialog::confirm()
     if (!prepareDataFolder(folder))
         return;
 
-    ProgramSettings &settings = m_session.Settings;
+    // The typed values take effect only once ROLL.SEW holds them, so that the
+    // data folder in use is always the one the next start reads.
+    ProgramSettings settings = m_session.Settings;
     settings.DataFolder = folder;
     settings.SchoolCode = *codeValue;
     settings.SchoolName = Cp932::normalizeText(name);
     settings.CountBySex = m_countBySex->isChecked() ? 1 : 0;
-    if (saveSettings(m_session, m_platform, this))
-        accept();
+    if (!saveSettings(settings, m_session.State.MonthFolder, m_platform, this))
+        return;
+    m_session.Settings = settings;
+    accept();
 }
 
 bool EnvironmentDialog::prepareDataFolder(const QString &folder)

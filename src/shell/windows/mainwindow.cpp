@@ -18,6 +18,7 @@
 #include "roster/windows/rosterform.h"
 #include "ui/platform.h"
 #include "ui/programlook.h"
+#include "ui/storefailure.h"
 #include "versiondialog.h"
 
 #include <QApplication>
@@ -157,6 +158,7 @@ bool MainWindow::startUp(InstanceLock &lock)
         return false;
     }
     recordVersionAtStartup(m_platform.store, m_platform.clock.today());
+    reportStoreFailure(m_platform, this);
     setBusyPointer(true);
     showDocumentButtons(Document::None);
     return true;

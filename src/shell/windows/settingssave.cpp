@@ -1,20 +1,22 @@
 #include "settingssave.h"
 
-#include "data/session.h"
+#include "data/records.h"
 #include "data/settingsfile.h"
 #include "data/settingsstore.h"
 #include "ui/platform.h"
+#include "ui/storefailure.h"
 
 #include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
 
-bool saveSettings(Session &session, Platform &platform, QWidget *parent)
+bool saveSettings(const ProgramSettings &settings, const QString &monthFolder, Platform &platform, QWidget *parent)
 {
-    publishSettings(platform.store, session.Settings, session.State.MonthFolder, QCoreApplication::applicationDirPath(),
+    publishSettings(platform.store, settings, monthFolder, QCoreApplication::applicationDirPath(),
                     platform.clock.today());
+    reportStoreFailure(platform, parent);
     for (;;) {
-        const SaveResult result = SettingsFile::save(session.Settings);
+        const SaveResult result = SettingsFile::save(settings);
         if (result.ok)
             return true;
         if (!result.deviceNotReady)
