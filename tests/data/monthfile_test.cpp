@@ -152,6 +152,10 @@ private slots:
         QTest::newRow("short pupil line") << header(0, 1) + QByteArray("\"a\",\"男\",0\r\n") << 0 << 0 << 2;
         QTest::newRow("unterminated quote") << header(0, 1) + QByteArray("\"abc,\"男\"\r\n") << 0 << 0 << 2;
         QTest::newRow("invalid code page byte") << header(0, 1) + pupilLine("\x80") << 0 << 0 << 2;
+        QTest::newRow("pupil line failing after its name")
+            << header(0, 2) + pupilLine("a") + pupilLine("b").replace(",0,0,0,", ",0,x,0,") << 0 << 1 << 3;
+        QTest::newRow("holiday line failing after its day")
+            << header(2, 0) + holidayLine(3) + QByteArray("4,\"\x80\",\"p\",\"\",\"\"\r\n") << 1 << 0 << 3;
         QTest::newRow("day beyond 16 bits")
             << header(1, 0) + QByteArray("99999,\"\",\"\",\"\",\"\"\r\n") << 0 << 0 << 2;
         QTest::newRow("binary garbage") << QByteArray("\x00\xff\x01\x02,\x7f\"\xfe", 8) << 0 << 0 << 1;
@@ -170,6 +174,11 @@ private slots:
         QCOMPARE(result.line, line);
         QCOMPARE(month.HolidayCount, holidaysKept);
         QCOMPARE(month.PupilCount, pupilsKept);
+        // The slot of the line that failed holds nothing read from it.
+        if (holidaysKept < HolidaySlots)
+            QCOMPARE(month.HolidayList[holidaysKept], HolidayEntry{});
+        if (pupilsKept < PupilSlots)
+            QCOMPARE(month.Pupils[pupilsKept], PupilRecord{});
     }
 
     void negativeCountsReadNoLines()

@@ -107,6 +107,15 @@ private slots:
         QTest::newRow("joins sick on day index 9")
             << Sundays << QStringList{u"女 in=編@9 10:病"_s} << u"17,1,0,1,0,0,0,0,0,0,0"_s << 26
             << u"0,0,0,1"_s << u"0,1,0,0,0,0,0,0"_s << u"17,1"_s;
+        // A joining day that holds a mark of attendance is the first day present.
+        QTest::newRow("joins late") << Sundays << QStringList{u"男 in=入@9 10:遅"_s} << u"18,0,0,0,0,0,0,0,1,0,0"_s
+                                    << 26 << u"0,0,1,0"_s << u"1,0,0,0,0,0,0,0"_s << u"18,0"_s;
+        QTest::newRow("joins and leaves early")
+            << Sundays << QStringList{u"男 in=入@9 10:ソ"_s} << u"18,0,0,0,0,0,0,0,0,1,0"_s << 26 << u"0,0,1,0"_s
+            << u"1,0,0,0,0,0,0,0"_s << u"18,0"_s;
+        QTest::newRow("joins late and leaves early")
+            << Sundays << QStringList{u"女 in=編@9 10:ﾁ"_s} << u"18,0,0,0,0,0,0,0,1,1,0"_s << 26 << u"0,0,0,1"_s
+            << u"0,1,0,0,0,0,0,0"_s << u"18,0"_s;
         QTest::newRow("joins on the 1st")
             << Sundays << QStringList{u"男 in=入@0"_s} << u"26,0,0,0,0,0,0,0,0,0,0"_s << 26 << u"0,0,1,0"_s
             << u"1,0,0,0,0,0,0,0"_s << u"26,0"_s;
