@@ -29,19 +29,17 @@ std::unique_ptr<SettingsStore> SettingsStore::forUser()
 {
     // The same organisation and application as the store the earlier program
     // wrote, so tools that read those keys keep finding them.
-    return std::make_unique<SettingsStore>(std::make_unique<QSettings>(
-        QSettings::NativeFormat, QSettings::UserScope, u"VB and VBA Program Settings"_s, u"VELTRA"_s));
+    return std::make_unique<SettingsStore>(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                                       u"VB and VBA Program Settings"_s, u"VELTRA"_s));
 }
 
 SettingsStore::SettingsStore(const QString &iniFile)
     : SettingsStore(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
-{
-}
+{}
 
 SettingsStore::SettingsStore(std::unique_ptr<QSettings> settings)
     : m_settings(std::move(settings))
-{
-}
+{}
 
 SettingsStore::~SettingsStore() = default;
 

@@ -53,8 +53,7 @@ QList<int> numbers(const QString &text)
     return result;
 }
 
-template<std::size_t N>
-QList<int> toList(const std::array<qint16, N> &values, int count = N)
+template<std::size_t N> QList<int> toList(const std::array<qint16, N> &values, int count = N)
 {
     QList<int> result;
     for (int i = 0; i < count; ++i)
@@ -79,8 +78,8 @@ private slots:
         QTest::addColumn<QString>("changes");
         QTest::addColumn<QString>("presentAbsent"); // P, A
 
-        QTest::newRow("no pupils") << Sundays << QStringList{} << u"0,0,0,0,0,0,0,0,0,0,0"_s << 0
-                                   << u"0,0,0,0"_s << u"0,0,0,0,0,0,0,0"_s << u"0,0"_s;
+        QTest::newRow("no pupils") << Sundays << QStringList{} << u"0,0,0,0,0,0,0,0,0,0,0"_s << 0 << u"0,0,0,0"_s
+                                   << u"0,0,0,0,0,0,0,0"_s << u"0,0"_s;
         QTest::newRow("one boy every day") << Sundays << QStringList{u"男"_s} << u"26,0,0,0,0,0,0,0,0,0,0"_s << 26
                                            << u"1,0,1,0"_s << u"0,0,0,0,0,0,0,0"_s << u"26,0"_s;
         QTest::newRow("every mark on a school day")
@@ -98,15 +97,13 @@ private slots:
         QTest::newRow("unknown mark counts nowhere")
             << Sundays << QStringList{u"女 2:X 3:入"_s} << u"24,0,0,0,0,0,0,0,0,0,0"_s << 26 << u"0,1,0,1"_s
             << u"0,0,0,0,0,0,0,0"_s << u"24,0"_s;
-        QTest::newRow("sex neither boy nor girl")
-            << Sundays << QStringList{u"-"_s} << u"26,0,0,0,0,0,0,0,0,0,0"_s << 26 << u"0,0,0,0"_s
-            << u"0,0,0,0,0,0,0,0"_s << u"26,0"_s;
-        QTest::newRow("joins on day index 9")
-            << Sundays << QStringList{u"男 in=入@9"_s} << u"18,0,0,0,0,0,0,0,0,0,0"_s << 26 << u"0,0,1,0"_s
-            << u"1,0,0,0,0,0,0,0"_s << u"18,0"_s;
+        QTest::newRow("sex neither boy nor girl") << Sundays << QStringList{u"-"_s} << u"26,0,0,0,0,0,0,0,0,0,0"_s << 26
+                                                  << u"0,0,0,0"_s << u"0,0,0,0,0,0,0,0"_s << u"26,0"_s;
+        QTest::newRow("joins on day index 9") << Sundays << QStringList{u"男 in=入@9"_s} << u"18,0,0,0,0,0,0,0,0,0,0"_s
+                                              << 26 << u"0,0,1,0"_s << u"1,0,0,0,0,0,0,0"_s << u"18,0"_s;
         QTest::newRow("joins sick on day index 9")
-            << Sundays << QStringList{u"女 in=編@9 10:病"_s} << u"17,1,0,1,0,0,0,0,0,0,0"_s << 26
-            << u"0,0,0,1"_s << u"0,1,0,0,0,0,0,0"_s << u"17,1"_s;
+            << Sundays << QStringList{u"女 in=編@9 10:病"_s} << u"17,1,0,1,0,0,0,0,0,0,0"_s << 26 << u"0,0,0,1"_s
+            << u"0,1,0,0,0,0,0,0"_s << u"17,1"_s;
         // A joining day that holds a mark of attendance is the first day present.
         QTest::newRow("joins late") << Sundays << QStringList{u"男 in=入@9 10:遅"_s} << u"18,0,0,0,0,0,0,0,1,0,0"_s
                                     << 26 << u"0,0,1,0"_s << u"1,0,0,0,0,0,0,0"_s << u"18,0"_s;
@@ -116,18 +113,17 @@ private slots:
         QTest::newRow("joins late and leaves early")
             << Sundays << QStringList{u"女 in=編@9 10:ﾁ"_s} << u"18,0,0,0,0,0,0,0,1,1,0"_s << 26 << u"0,0,0,1"_s
             << u"0,1,0,0,0,0,0,0"_s << u"18,0"_s;
-        QTest::newRow("joins on the 1st")
-            << Sundays << QStringList{u"男 in=入@0"_s} << u"26,0,0,0,0,0,0,0,0,0,0"_s << 26 << u"0,0,1,0"_s
-            << u"1,0,0,0,0,0,0,0"_s << u"26,0"_s;
+        QTest::newRow("joins on the 1st") << Sundays << QStringList{u"男 in=入@0"_s} << u"26,0,0,0,0,0,0,0,0,0,0"_s
+                                          << 26 << u"0,0,1,0"_s << u"1,0,0,0,0,0,0,0"_s << u"26,0"_s;
         QTest::newRow("joining on a day off has no effect")
             << Sundays << QStringList{u"男 in=入@5"_s} << u"26,0,0,0,0,0,0,0,0,0,0"_s << 26 << u"1,0,1,0"_s
             << u"0,0,0,0,0,0,0,0"_s << u"26,0"_s;
         QTest::newRow("leaves on day index 14")
-            << Sundays << QStringList{u"男 out=転@14 20:病"_s} << u"13,0,0,0,0,0,0,0,0,0,0"_s << 26
-            << u"1,0,0,0"_s << u"0,0,1,0,0,0,0,0"_s << u"13,0"_s;
+            << Sundays << QStringList{u"男 out=転@14 20:病"_s} << u"13,0,0,0,0,0,0,0,0,0,0"_s << 26 << u"1,0,0,0"_s
+            << u"0,0,1,0,0,0,0,0"_s << u"13,0"_s;
         QTest::newRow("marks after leaving still count")
-            << Sundays << QStringList{u"男 out=退@14 22:病"_s} << u"13,1,0,1,0,0,0,0,0,0,0"_s << 26
-            << u"1,0,0,0"_s << u"0,0,0,1,0,0,0,0"_s << u"13,1"_s;
+            << Sundays << QStringList{u"男 out=退@14 22:病"_s} << u"13,1,0,1,0,0,0,0,0,0,0"_s << 26 << u"1,0,0,0"_s
+            << u"0,0,0,1,0,0,0,0"_s << u"13,1"_s;
         QTest::newRow("leaves on the last day")
             << Sundays << QStringList{u"女 out=死@29"_s} << u"26,0,0,0,0,0,0,0,0,0,0"_s << 26 << u"0,1,0,0"_s
             << u"0,0,0,0,0,0,1,0"_s << u"26,0"_s;
@@ -143,8 +139,8 @@ private slots:
         QTest::newRow("whole month off")
             << u"1:休 2:休 3:休 4:休 5:休 6:休 7:休 8:休 9:休 10:休 11:休 12:休 13:休 14:休 15:休 16:休 17:休 "
                u"18:休 19:休 20:休 21:休 22:休 23:休 24:休 25:休 26:休 27:休 28:休 29:休 30:休"_s
-            << QStringList{u"男 4:病"_s} << u"0,0,0,0,0,0,0,0,0,0,0"_s << 0 << u"1,0,1,0"_s
-            << u"0,0,0,0,0,0,0,0"_s << u"0,0"_s;
+            << QStringList{u"男 4:病"_s} << u"0,0,0,0,0,0,0,0,0,0,0"_s << 0 << u"1,0,1,0"_s << u"0,0,0,0,0,0,0,0"_s
+            << u"0,0"_s;
     }
     void firstPupilAndSummary()
     {

@@ -87,9 +87,8 @@ private slots:
         QCOMPARE(saveClassList(fixture.session, fixture.test.platform, nullptr), written);
         QCOMPARE(fixture.test.prompts.messages.size(), questions);
         if (questions)
-            QCOMPARE(fixture.test.prompts.messages.first(),
-                     (PromptMessage{replaceQuestion(path), u"ヴェルトラ"_s, PromptIcon::Warning,
-                                    PromptButtons::YesNo}));
+            QCOMPARE(fixture.test.prompts.messages.first(), (PromptMessage{replaceQuestion(path), u"ヴェルトラ"_s,
+                                                                           PromptIcon::Warning, PromptButtons::YesNo}));
         QCOMPARE(readFile(path), written ? ClassListFile::toBytes(fixture.session.Classes) : onDisk);
         QCOMPARE(fixture.session.ClassListUnreadable, !written);
         if (!written)
@@ -103,8 +102,8 @@ private slots:
         QDir().mkpath(path); // a folder where the file belongs
         QVERIFY(!saveClassList(fixture.session, fixture.test.platform, nullptr));
         QCOMPARE(fixture.test.prompts.messages.size(), 1);
-        QVERIFY(fixture.test.prompts.messages.first().text.startsWith(
-            u"クラスファイルの保存に失敗しました\n"_s + QDir::toNativeSeparators(path)));
+        QVERIFY(fixture.test.prompts.messages.first().text.startsWith(u"クラスファイルの保存に失敗しました\n"_s
+                                                                      + QDir::toNativeSeparators(path)));
     }
 };
 
