@@ -25,6 +25,47 @@ constexpr std::array<EraStart, 3> Eras{{
     {u"令和", 2019, 5, 1},
 }};
 
+struct Span
+{
+    QDate first;
+    QDate last; // invalid for the era in force
+};
+
+std::optional<Span> spanOf(QStringView era)
+{
+    for (auto start = Eras.begin(); start != Eras.end(); ++start) {
+        if (start->name != era)
+            continue;
+        const auto next = start + 1;
+        return Span{start->date(), next == Eras.end() ? QDate() : next->date().addDays(-1)};
+    }
+    return std::nullopt;
+}
+
+bool overlapsEra(QStringView era, const QDate &first, const QDate &last)
+{
+    const std::optional<Span> span = spanOf(era);
+    return span && first.isValid() && last >= span->first && (!span->last.isValid() || first <= span->last);
+}
+
+QString dateText(const QDate &date)
+{
+    return QString::number(date.year()) + u"年"_s + QString::number(date.month()) + u"月"_s
+           + QString::number(date.day()) + u"日"_s;
+}
+
+QString missingText(const QString &era, int eraYear, const QString &period)
+{
+    QString text = era + yearText(eraYear) + period + u"はありません"_s;
+    const std::optional<Span> span = spanOf(era);
+    if (!span)
+        return text;
+    text += u"。"_s + era + u"は"_s + dateText(span->first) + u"から"_s;
+    if (span->last.isValid())
+        text += dateText(span->last) + u"まで"_s;
+    return text + u"です"_s;
+}
+
 } // namespace
 
 int daysInMonth(int gregorianYear, int month)
@@ -45,7 +86,8 @@ EraYear ofDate(const QDate &date)
 
 EraYear ofMonth(int gregorianYear, int month)
 {
-    return ofDate(QDate(gregorianYear, month, 1));
+    const QDate first(gregorianYear, month, 1);
+    return ofDate(first.addDays(first.daysInMonth() - 1));
 }
 
 EraYear ofSchoolYear(int gregorianYear)
@@ -60,6 +102,37 @@ std::optional<int> gregorianYear(const QString &era, int eraYear)
             return start.year + eraYear - 1;
     }
     return std::nullopt;
+}
+
+QStringList entryEras()
+{
+    QStringList names;
+    for (const EraStart &era : Eras) {
+        if (era.year > HeiseiOffset)
+            names.append(era.name.toString());
+    }
+    return names;
+}
+
+bool monthLiesInEra(const QString &era, int gregorianYear, int month)
+{
+    const QDate first(gregorianYear, month, 1);
+    return overlapsEra(era, first, first.addDays(first.daysInMonth() - 1));
+}
+
+bool schoolYearLiesInEra(const QString &era, int gregorianYear)
+{
+    return overlapsEra(era, QDate(gregorianYear, 4, 1), QDate(gregorianYear + 1, 3, 31));
+}
+
+QString missingMonthText(const QString &era, int eraYear, int month)
+{
+    return missingText(era, eraYear, u"年"_s + QString::number(month) + u"月"_s);
+}
+
+QString missingSchoolYearText(const QString &era, int eraYear)
+{
+    return missingText(era, eraYear, u"年度"_s);
 }
 
 QString yearText(int eraYear)

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -35,13 +36,27 @@ struct EraYear
 
 // The era in force on `date`; a date before the first known era counts in that era.
 EraYear ofDate(const QDate &date);
-// A month belongs to the era in force on its first day.
+// A month belongs to the era in force on its last day (January 1989 is 平成元年1月,
+// April 2019 平成31年4月, May 2019 令和元年5月).
 EraYear ofMonth(int gregorianYear, int month);
 // A school year (April to March) belongs to the era in force on 1 May of its first year.
 EraYear ofSchoolYear(int gregorianYear);
 
 // The Gregorian year of `eraYear` of `era`; nullopt for an unknown era name.
 std::optional<int> gregorianYear(const QString &era, int eraYear);
+
+// The eras in which a register's year is typed: those from 平成 on.
+QStringList entryEras();
+
+// Whether some day of the month, or of the school year beginning in April of
+// `gregorianYear`, lies in `era` (平成31年4月 does; 平成31年5月 and 令和元年4月 do not).
+bool monthLiesInEra(const QString &era, int gregorianYear, int month);
+bool schoolYearLiesInEra(const QString &era, int gregorianYear);
+
+// Why a month or school year typed in `era` does not exist:
+// "令和元年4月はありません。令和は2019年5月1日からです".
+QString missingMonthText(const QString &era, int eraYear, int month);
+QString missingSchoolYearText(const QString &era, int eraYear);
 
 // Year 1 of an era is written 元 in titles and messages.
 QString yearText(int eraYear);

@@ -19,10 +19,10 @@ YearMonth proposedMonth(const AppState &state, const QDate &today)
 YearMonth steppedMonth(const YearMonth &yearMonth, int step)
 {
     YearMonth stepped{yearMonth.gregorianYear, yearMonth.month + step};
-    if (stepped.month > 12) {
+    if (step > 0 && stepped.month > 12) {
         stepped.month = 1;
         ++stepped.gregorianYear;
-    } else if (stepped.month < 1) {
+    } else if (step < 0 && stepped.month < 1) {
         stepped.month = 12;
         --stepped.gregorianYear;
     }

@@ -21,8 +21,9 @@ struct YearMonth
 // the current month from the 11th on and the previous month before it.
 YearMonth proposedMonth(const AppState &state, const QDate &today);
 
-// One month on (+1) or back (−1): past 12 comes 1 of the next year, below 1
-// comes 12 of the previous year.
+// One month on (+1) or back (−1): up past 12 comes 1 of the next year, down
+// below 1 comes 12 of the previous year; a month out of range (20) otherwise
+// just steps (19).
 YearMonth steppedMonth(const YearMonth &yearMonth, int step);
 
 // The calendar year in which the school year of a month began (April to March).

@@ -12,13 +12,13 @@ class EraTest : public QObject
     Q_OBJECT
 
 private slots:
-    void monthsBelongToTheEraOfTheirFirstDay_data()
+    void monthsBelongToTheEraOfTheirLastDay_data()
     {
         QTest::addColumn<int>("year");
         QTest::addColumn<int>("month");
         QTest::addColumn<QString>("title");
         QTest::newRow("last month of 昭和") << 1988 << 12 << u"昭和63年12月"_s;
-        QTest::newRow("January 1989 began in 昭和") << 1989 << 1 << u"昭和64年1月"_s;
+        QTest::newRow("January 1989 ended in 平成") << 1989 << 1 << u"平成元年1月"_s;
         QTest::newRow("first whole month of 平成") << 1989 << 2 << u"平成元年2月"_s;
         QTest::newRow("平成16") << 2004 << 4 << u"平成16年4月"_s;
         QTest::newRow("last month of 平成") << 2019 << 4 << u"平成31年4月"_s;
@@ -26,7 +26,7 @@ private slots:
         QTest::newRow("令和 year 2") << 2020 << 1 << u"令和2年1月"_s;
         QTest::newRow("December 2026") << 2026 << 12 << u"令和8年12月"_s;
     }
-    void monthsBelongToTheEraOfTheirFirstDay()
+    void monthsBelongToTheEraOfTheirLastDay()
     {
         QFETCH(int, year);
         QFETCH(int, month);
@@ -69,6 +69,44 @@ private slots:
         QCOMPARE(ofDate(date), (EraYear{era, year}));
     }
 
+    void monthsAndSchoolYearsOfAnEra_data()
+    {
+        QTest::addColumn<QString>("era");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");       // 0: the school year beginning in April
+        QTest::addColumn<QString>("refusal"); // empty: the era has it
+        const QString reiwaStart = u"。令和は2019年5月1日からです"_s;
+        const QString heiseiSpan = u"。平成は1989年1月8日から2019年4月30日までです"_s;
+        QTest::newRow("平成31年4月") << u"平成"_s << 2019 << 4 << QString();
+        QTest::newRow("平成31年5月") << u"平成"_s << 2019 << 5 << u"平成31年5月はありません"_s + heiseiSpan;
+        QTest::newRow("令和元年4月") << u"令和"_s << 2019 << 4 << u"令和元年4月はありません"_s + reiwaStart;
+        QTest::newRow("令和元年5月") << u"令和"_s << 2019 << 5 << QString();
+        QTest::newRow("平成元年1月 from the 8th") << u"平成"_s << 1989 << 1 << QString();
+        QTest::newRow("平成0年12月") << u"平成"_s << 1988 << 12 << u"平成0年12月はありません"_s + heiseiSpan;
+        QTest::newRow("平成50年4月") << u"平成"_s << 2038 << 4 << u"平成50年4月はありません"_s + heiseiSpan;
+        QTest::newRow("平成31年度 began in 平成") << u"平成"_s << 2019 << 0 << QString();
+        QTest::newRow("令和元年度") << u"令和"_s << 2019 << 0 << QString();
+        QTest::newRow("平成32年度") << u"平成"_s << 2020 << 0 << u"平成32年度はありません"_s + heiseiSpan;
+        QTest::newRow("令和0年度") << u"令和"_s << 2018 << 0 << u"令和0年度はありません"_s + reiwaStart;
+    }
+    void monthsAndSchoolYearsOfAnEra()
+    {
+        QFETCH(QString, era);
+        QFETCH(int, year);
+        QFETCH(int, month);
+        QFETCH(QString, refusal);
+        const int eraYear = year - gregorianYear(era, 1).value() + 1;
+        if (month == 0) {
+            QCOMPARE(schoolYearLiesInEra(era, year), refusal.isEmpty());
+            if (!refusal.isEmpty())
+                QCOMPARE(missingSchoolYearText(era, eraYear), refusal);
+        } else {
+            QCOMPARE(monthLiesInEra(era, year, month), refusal.isEmpty());
+            if (!refusal.isEmpty())
+                QCOMPARE(missingMonthText(era, eraYear, month), refusal);
+        }
+    }
+
     void typedYears_data()
     {
         QTest::addColumn<QString>("text");
@@ -102,6 +140,7 @@ private slots:
         QCOMPARE(gregorianYear(u"令和"_s, 8), 2026);
         QCOMPARE(yearText(1), u"元"_s);
         QCOMPARE(yearText(12), u"12"_s);
+        QCOMPARE(entryEras(), (QStringList{u"平成"_s, u"令和"_s}));
     }
 };
 

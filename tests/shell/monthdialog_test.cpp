@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
 
 using namespace Qt::StringLiterals;
 
@@ -15,8 +14,15 @@ namespace {
 
 QString shownYear(const QObject &dialog)
 {
-    return named<QLabel>(dialog, u"Label4"_s)->text() + named<QLineEdit>(dialog, u"T_Y"_s)->text() + u"年"_s
+    return named<QComboBox>(dialog, u"ERA"_s)->currentText() + named<QLineEdit>(dialog, u"T_Y"_s)->text() + u"年"_s
            + named<QLineEdit>(dialog, u"T_M"_s)->text() + u"月"_s;
+}
+
+void chooseEra(const QObject &dialog, const QString &era)
+{
+    QComboBox *box = named<QComboBox>(dialog, u"ERA"_s);
+    box->setCurrentText(era);
+    emit box->activated(box->currentIndex());
 }
 
 } // namespace
@@ -67,6 +73,8 @@ private slots:
         QTest::newRow("up into 令和") << u"2019"_s << u"4"_s << u"UP"_s << u"令和1年5月"_s;
         QTest::newRow("down into 平成") << u"2019"_s << u"5"_s << u"DOWN"_s << u"平成31年4月"_s;
         QTest::newRow("within a year") << u"2026"_s << u"6"_s << u"UP"_s << u"令和8年7月"_s;
+        QTest::newRow("down from month 20") << u"8"_s << u"20"_s << u"DOWN"_s << u"令和8年19月"_s;
+        QTest::newRow("up from month 13") << u"8"_s << u"13"_s << u"UP"_s << u"令和9年1月"_s;
     }
     void upDownWraps()
     {
@@ -82,15 +90,70 @@ private slots:
         QCOMPARE(shownYear(dialog), shown);
     }
 
-    void gregorianYearIsShownInItsEra()
+    void eraShownIsTheEraTyped_data()
     {
+        QTest::addColumn<QString>("era");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("2019 in May") << u"平成"_s << u"2019"_s << u"5"_s << u"令和1年5月"_s;
+        QTest::newRow("2019 in April") << u"令和"_s << u"2019"_s << u"4"_s << u"平成31年4月"_s;
+        QTest::newRow("short year stays in 令和") << u"令和"_s << u"1"_s << u"4"_s << u"令和1年4月"_s;
+        QTest::newRow("short year stays in 平成") << u"平成"_s << u"8"_s << u"4"_s << u"平成8年4月"_s;
+    }
+    void eraShownIsTheEraTyped()
+    {
+        QFETCH(QString, era);
+        QFETCH(QString, year);
+        QFETCH(QString, month);
+        QFETCH(QString, shown);
         ShellFixture fixture;
         MonthDialog dialog(fixture.session, fixture.test.platform);
-        typeInto(dialog, u"T_M"_s, u"5"_s);
-        typeInto(dialog, u"T_Y"_s, u"2019"_s);
-        QCOMPARE(shownYear(dialog), u"令和1年5月"_s);
-        typeInto(dialog, u"T_M"_s, u"4"_s);
-        QCOMPARE(shownYear(dialog), u"平成31年4月"_s);
+        chooseEra(dialog, era);
+        typeInto(dialog, u"T_M"_s, month);
+        typeInto(dialog, u"T_Y"_s, year);
+        QCOMPARE(shownYear(dialog), shown);
+    }
+
+    // The month box is set without leaving it, as when Enter confirms at once.
+    void monthOpensOnlyInItsEra_data()
+    {
+        QTest::addColumn<QString>("era");
+        QTest::addColumn<QString>("monthBefore");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<int>("heiseiYear"); // 0: refused
+        QTest::addColumn<QString>("message");
+        QTest::newRow("令和元年4月") << u"令和"_s << u"4"_s << u"1"_s << u"4"_s << 0
+                                     << u"令和元年4月はありません。令和は2019年5月1日からです"_s;
+        QTest::newRow("平成31年5月") << u"平成"_s << u"5"_s << u"31"_s << u"5"_s << 0
+                                     << u"平成31年5月はありません。平成は1989年1月8日から2019年4月30日までです"_s;
+        QTest::newRow("平成 chosen: 8 is 1996") << u"平成"_s << u"4"_s << u"8"_s << u"4"_s << 8 << QString();
+        QTest::newRow("令和8年") << u"令和"_s << u"4"_s << u"8"_s << u"4"_s << 38 << QString();
+        QTest::newRow("平成元年1月") << u"平成"_s << u"1"_s << u"1"_s << u"1"_s << 1 << QString();
+        QTest::newRow("2019 typed in May, then April") << u"令和"_s << u"5"_s << u"2019"_s << u"4"_s << 31 << QString();
+        QTest::newRow("2019 typed in April, then May") << u"平成"_s << u"4"_s << u"2019"_s << u"5"_s << 31 << QString();
+    }
+    void monthOpensOnlyInItsEra()
+    {
+        QFETCH(QString, era);
+        QFETCH(QString, monthBefore);
+        QFETCH(QString, year);
+        QFETCH(QString, month);
+        QFETCH(int, heiseiYear);
+        QFETCH(QString, message);
+        ShellFixture fixture;
+        fixture.addClass(u"1年2組"_s);
+        MonthDialog dialog(fixture.session, fixture.test.platform);
+        dialog.show();
+        chooseEra(dialog, era);
+        typeInto(dialog, u"T_M"_s, monthBefore);
+        typeInto(dialog, u"T_Y"_s, year);
+        named<QLineEdit>(dialog, u"T_M"_s)->setText(month);
+        click(dialog, u"OK"_s);
+        QCOMPARE(fixture.session.State.HeiseiYear, heiseiYear);
+        QCOMPARE(dialog.isVisible(), heiseiYear == 0);
+        QCOMPARE(fixture.test.prompts.texts(), message.isEmpty() ? QStringList() : QStringList{message});
     }
 
     void confirmOpensTheMonthOfTheSchoolYear_data()

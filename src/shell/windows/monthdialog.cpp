@@ -5,6 +5,7 @@
 #include "data/session.h"
 #include "roster/classtitle.h"
 #include "ui/dialogparts.h"
+#include "ui/erayearentry.h"
 #include "ui/platform.h"
 #include "ui/updownbuttons.h"
 
@@ -21,11 +22,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QLineEdit *digitBox(const QString &name, int digits, QWidget *parent)
+QLineEdit *monthBox(QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setMaxLength(digits);
+    box->setObjectName(u"T_M"_s);
+    box->setMaxLength(2);
     box->setValidator(new QRegularExpressionValidator(QRegularExpression(u"[0-9]*"_s), box));
     box->setAlignment(Qt::AlignRight);
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(u"0000"_s) + 16);
@@ -46,9 +47,8 @@ MonthDialog::MonthDialog(Session &session, Platform &platform, QWidget *parent)
 
 void MonthDialog::createControls()
 {
-    m_era = namedLabel(u"Label4"_s, u"平成"_s, this);
-    m_year = digitBox(u"T_Y"_s, 4, this);
-    m_month = digitBox(u"T_M"_s, 2, this);
+    m_year = new EraYearEntry(this);
+    m_month = monthBox(this);
     auto *upDown = new UpDownButtons(this);
     upDown->setObjectName(u"M_UD"_s);
     m_classes = new QComboBox(this);
@@ -58,7 +58,6 @@ void MonthDialog::createControls()
     m_ok = buttons.confirm;
 
     auto *yearMonthRow = new QHBoxLayout;
-    yearMonthRow->addWidget(m_era);
     yearMonthRow->addWidget(m_year);
     yearMonthRow->addWidget(namedLabel(u"Label1"_s, u"年"_s, this));
     yearMonthRow->addWidget(m_month);
@@ -75,10 +74,10 @@ void MonthDialog::createControls()
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(upDown, &UpDownButtons::stepped, this, &MonthDialog::stepMonth);
-    connect(m_year, &QLineEdit::returnPressed, this, &MonthDialog::yearEntered);
+    connect(m_year->yearBox(), &QLineEdit::returnPressed, this, &MonthDialog::yearEntered);
     connect(m_month, &QLineEdit::returnPressed, this, &MonthDialog::confirm);
-    connect(m_year, &QLineEdit::editingFinished, this, &MonthDialog::showTypedYearInItsEra);
-    connect(m_month, &QLineEdit::editingFinished, this, &MonthDialog::showTypedYearInItsEra);
+    connect(m_year->yearBox(), &QLineEdit::editingFinished, this, &MonthDialog::followMonth);
+    connect(m_month, &QLineEdit::editingFinished, this, &MonthDialog::followMonth);
     connect(m_ok, &QPushButton::clicked, this, &MonthDialog::confirm);
     connect(buttons.cancel, &QPushButton::clicked, this, &MonthDialog::cancel);
 }
@@ -98,15 +97,13 @@ void MonthDialog::fillClasses()
 
 void MonthDialog::showYearMonth(const YearMonth &yearMonth)
 {
-    const JapaneseEra::EraYear era = JapaneseEra::ofMonth(yearMonth.gregorianYear, yearMonth.month);
-    m_era->setText(era.era);
-    m_year->setText(QString::number(era.year));
+    m_year->showMonthYear(yearMonth.gregorianYear, yearMonth.month);
     m_month->setText(QString::number(yearMonth.month));
 }
 
 std::optional<YearMonth> MonthDialog::typedYearMonth() const
 {
-    const std::optional<int> year = JapaneseEra::parseYearInput(m_year->text(), m_era->text());
+    const std::optional<int> year = m_year->gregorianYear();
     bool monthIsNumber = false;
     const int month = m_month->text().trimmed().toInt(&monthIsNumber);
     if (!year || !monthIsNumber || month < 1 || month > 12)
@@ -116,16 +113,19 @@ std::optional<YearMonth> MonthDialog::typedYearMonth() const
 
 void MonthDialog::stepMonth(int step)
 {
-    const std::optional<int> year = JapaneseEra::parseYearInput(m_year->text(), m_era->text());
+    const std::optional<int> year = m_year->gregorianYear();
     if (!year)
         return;
-    showYearMonth(steppedMonth({*year, m_month->text().trimmed().toInt()}, step));
+    const YearMonth stepped = steppedMonth({*year, m_month->text().trimmed().toInt()}, step);
+    if (stepped.month >= 1 && stepped.month <= 12)
+        showYearMonth(stepped);
+    else
+        m_month->setText(QString::number(stepped.month));
 }
 
-void MonthDialog::showTypedYearInItsEra()
+void MonthDialog::followMonth()
 {
-    if (const std::optional<YearMonth> typed = typedYearMonth())
-        showYearMonth(*typed);
+    m_year->followMonth(m_month->text().trimmed().toInt());
 }
 
 void MonthDialog::yearEntered()
@@ -144,9 +144,14 @@ void MonthDialog::confirm()
         tell(m_platform, this, u"クラスを指定してください"_s);
         return;
     }
+    followMonth();
     const std::optional<YearMonth> yearMonth = typedYearMonth();
     if (!yearMonth || JapaneseEra::heiseiFromGregorian(yearMonth->gregorianYear) < 1)
         return;
+    if (const QString refusal = m_year->monthRefusal(yearMonth->month); !refusal.isEmpty()) {
+        tell(m_platform, this, refusal, PromptIcon::Warning);
+        return;
+    }
 
     const ClassEntry &classEntry = m_session.Classes.Entries[classIndex];
     if (const auto unsafe = ClassTitle::unsafeReason(classEntry.Title.trimmed())) {

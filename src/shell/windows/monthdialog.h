@@ -6,14 +6,14 @@
 #include <optional>
 
 class QComboBox;
-class QLabel;
+class EraYearEntry;
 class QLineEdit;
 class QPushButton;
 struct Session;
 
 // F_SET: chooses the year, month and class of the register to open. The year
-// is shown in the era of the month (Label4) and may be typed as an era year or
-// as a four-digit Gregorian year.
+// is typed in the era chosen beside it, or as a four-digit Gregorian year that
+// is then shown in the era of its month.
 class MonthDialog : public RememberedDialog
 {
     Q_OBJECT
@@ -38,12 +38,11 @@ private:
     // The year and month as typed; nullopt when either is not a number or the month is not 1..12.
     std::optional<YearMonth> typedYearMonth() const;
     void stepMonth(int step);
-    void showTypedYearInItsEra();
+    void followMonth();
     void yearEntered();
 
     Session &m_session;
-    QLabel *m_era = nullptr;        // Label4
-    QLineEdit *m_year = nullptr;    // T_Y
+    EraYearEntry *m_year = nullptr; // ERA and T_Y
     QLineEdit *m_month = nullptr;   // T_M
     QComboBox *m_classes = nullptr; // CLASS_NAME
     QPushButton *m_ok = nullptr;    // OK
