@@ -107,8 +107,10 @@ void ComputeMonthStatistics(const RegisterMonth &month, int heiseiYear, int mont
         const PupilRecord &pupil = month.Pupils[i];
         auto &row = stats.PupilStat[i];
         bool left = false;
+        std::array<bool, DaySlots> countedPresent{};
         for (int d = 0; d < days; ++d) {
             const QString &mark = pupil.Marks[d];
+            const qint16 presentBefore = stats.DayPresent[d];
             if (mark.isEmpty()) {
                 if (!left && !dayOff[d])
                     ++stats.DayPresent[d], ++row[StatColumn::Present];
@@ -117,12 +119,15 @@ void ComputeMonthStatistics(const RegisterMonth &month, int heiseiYear, int mont
             } else if (markCodeOf(mark) == MarkCode::HolidayAttendance) {
                 ++row[StatColumn::HolidayAttendance];
             }
+            countedPresent[d] = stats.DayPresent[d] > presentBefore;
 
-            // A joiner's present days and the day totals restart on the joining day.
+            // A joiner's present days restart on the joining day: the days on
+            // which the joiner was counted present before are taken out of the
+            // day totals again, and only those, whatever the order of the list.
             if (!left && !dayOff[d] && !pupil.InKind.isEmpty() && d == pupil.InDay) {
                 row[StatColumn::Present] = countsPresentAlone(mark) ? 1 : 0;
                 for (int k = 0; k < d; ++k) {
-                    if (stats.DayPresent[k] > 0)
+                    if (countedPresent[k])
                         --stats.DayPresent[k];
                 }
                 addEnrolment(stats.StartBoys, stats.StartGirls, pupil.Sex, -1);

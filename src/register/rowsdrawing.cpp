@@ -1,6 +1,7 @@
 #include "sheetdrawing.h"
 
 #include "data/marktable.h"
+#include "enrolment.h"
 #include "figureformat.h"
 #include "sheetgeometry.h"
 
@@ -79,32 +80,33 @@ void drawHolidayColumns(SheetCanvas &canvas, const SheetContent &content)
     }
 }
 
-void drawMark(SheetCanvas &canvas, const QString &stored, int x, int y)
+void drawMark(SheetCanvas &canvas, const QString &stored, int x, int y, bool enrolled)
 {
     const QString mark = stored.trimmed();
     const int code = markCodeOf(mark);
+    const QColor ink = enrolled ? QColor(Qt::black) : SheetColours::OutsideEnrolment;
     const QPoint topRight(x + DayWidth, y - TextInset);
     const QPoint bottomLeft(x, y + RowHeight - TextInset);
     switch (code) {
     case -1:
         return;
     case MarkCode::Sick:
-        canvas.line(topRight, bottomLeft);
-        canvas.text({x + 50, y}, u"○"_s, TextPoints);
+        canvas.line(topRight, bottomLeft, ink);
+        canvas.text({x + 50, y}, u"○"_s, {TextPoints, ink});
         return;
     case MarkCode::OtherReasons:
-        canvas.line(topRight, bottomLeft);
+        canvas.line(topRight, bottomLeft, ink);
         return;
     case MarkCode::Late:
-        canvas.line(topRight, bottomLeft);
-        canvas.line({x, y - TextInset}, {x + DayWidth, y + RowHeight - TextInset});
+        canvas.line(topRight, bottomLeft, ink);
+        canvas.line({x, y - TextInset}, {x + DayWidth, y + RowHeight - TextInset}, ink);
         return;
     case MarkCode::LateAndEarlyLeave:
-        canvas.text({x + 20, y}, u"ﾁｿ"_s, {TextPoints, Qt::black, SheetCanvas::Anchor::Left, DayWidth - 20});
+        canvas.text({x + 20, y}, u"ﾁｿ"_s, {TextPoints, ink, SheetCanvas::Anchor::Left, DayWidth - 20});
         return;
     default:
-        const QColor colour = code == MarkCode::HolidayAttendance ? SheetColours::HolidayAttendance : Qt::black;
-        canvas.text({x + 40, y}, mark, {TextPoints, colour});
+        const bool holiday = code == MarkCode::HolidayAttendance && enrolled;
+        canvas.text({x + 40, y}, mark, {TextPoints, holiday ? SheetColours::HolidayAttendance : ink});
     }
 }
 
@@ -119,12 +121,14 @@ void drawIdentity(SheetCanvas &canvas, const SheetContent &content, int i, int y
     canvas.text({2500, y}, pupil.Sex, {TextPoints, pupil.Sex == u"女"_s ? SheetColours::Red : Qt::black});
 }
 
+// Marks on days outside the enrolment (before joining, after leaving) are
+// drawn in grey under the red strike-through, since they still count.
 void drawDays(SheetCanvas &canvas, const SheetContent &content, const PupilRecord &pupil, int y)
 {
     const int days = content.stats.CountedDays;
     for (int d = 0; d < days; ++d) {
         const int x = dayLeft(d);
-        drawMark(canvas, pupil.Marks[d], x, y);
+        drawMark(canvas, pupil.Marks[d], x, y, !outsideEnrolment(pupil, d));
         if (!pupil.InKind.isEmpty() && d == pupil.InDay) {
             canvas.text({x + 40, y}, pupil.InKind, {TextPoints, SheetColours::Red});
             if (d > 0)
@@ -133,7 +137,6 @@ void drawDays(SheetCanvas &canvas, const SheetContent &content, const PupilRecor
         if (!pupil.OutKind.isEmpty() && d == pupil.OutDay) {
             canvas.text({x + 40, y}, pupil.OutKind, {TextPoints, SheetColours::Red});
             canvas.line({x + DayWidth, y + 100}, {dayLeft(days), y + 100}, SheetColours::Red);
-            return;
         }
     }
 }

@@ -243,15 +243,49 @@ private slots:
         pupil.OutKind = u"転"_s;
         pupil.OutDay = 9;
         pupil.Marks[3] = u"キ"_s;
-        pupil.Marks[12] = u"テ"_s;
-        pupil.Marks[20] = u"病"_s;
         const RecordingCanvas rows = sheet.rows();
         QCOMPARE(rows.textsAt({2800 + 240 * 9 + 40, 30}), QStringList{u"転"_s});
-        QVERIFY(rows.findText(u"キ"_s));
-        QVERIFY(!rows.findText(u"テ"_s));
-        QVERIFY(!rows.findText(u"○"_s));
         QVERIFY(rows.hasLine({2800 + 240 * 10, 130}, {2800 + 240 * 30, 130}));
         QCOMPARE(rows.textsAt({10260, 30}), QStringList{u"9"_s}); // present 1st to 10th, less one 忌引
+    }
+
+    // Marks before joining or after leaving still count, so they are shown, in grey.
+    void marksOutsideTheEnrolmentAreGrey_data()
+    {
+        QTest::addColumn<QString>("change"); // "入" joins, "転" leaves, on day index 9
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("mark");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("colour");
+        const int grey = 0x969696;
+        QTest::newRow("before joining") << u"入"_s << 3 << u"テ"_s << u"テ"_s << grey;
+        QTest::newRow("sick before joining") << u"入"_s << 3 << u"病"_s << u"○"_s << grey;
+        QTest::newRow("出 before joining") << u"入"_s << 3 << u"出"_s << u"出"_s << grey;
+        QTest::newRow("on the joining day") << u"入"_s << 9 << u"病"_s << u"○"_s << 0;
+        QTest::newRow("after joining") << u"入"_s << 12 << u"テ"_s << u"テ"_s << 0;
+        QTest::newRow("before leaving") << u"転"_s << 3 << u"キ"_s << u"キ"_s << 0;
+        QTest::newRow("after leaving") << u"転"_s << 12 << u"テ"_s << u"テ"_s << grey;
+        QTest::newRow("sick after leaving") << u"転"_s << 20 << u"病"_s << u"○"_s << grey;
+    }
+    void marksOutsideTheEnrolmentAreGrey()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, day);
+        QFETCH(QString, mark);
+        QFETCH(QString, shown);
+        QFETCH(int, colour);
+        DrawnSheet sheet(16, 4);
+        PupilRecord &pupil = sheet.addPupil(u"江藤"_s);
+        (change == u"入"_s ? pupil.InKind : pupil.OutKind) = change;
+        (change == u"入"_s ? pupil.InDay : pupil.OutDay) = 9;
+        pupil.Marks[day] = mark;
+        const RecordingCanvas rows = sheet.rows();
+        const RecordingCanvas::Text *drawn = rows.findText(shown);
+        QVERIFY(drawn);
+        QVERIFY(drawn->at.x() > 2800 + 240 * day && drawn->at.x() < 2800 + 240 * (day + 1));
+        QCOMPARE(rgb(drawn->colour), colour);
+        if (mark == u"病"_s)
+            QCOMPARE(rgb(rows.findLine({2800 + 240 * (day + 1), 0}, {2800 + 240 * day, 240})->colour), colour);
     }
 
     void countersOfAPupil()

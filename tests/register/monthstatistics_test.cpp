@@ -167,18 +167,38 @@ private slots:
         QCOMPARE((QList<int>{stats.totalPresent(), stats.totalAbsent()}), numbers(presentAbsent));
     }
 
-    void joinerLeavesEarlierDaysToTheOthers()
+    // The day totals hold exactly the pupils' present days, whatever a joiner
+    // had marked before joining and wherever the joiner stands in the list.
+    void joinerTakesOutOnlyOwnEarlierDays_data()
     {
+        QTest::addColumn<QStringList>("pupils");
+        QTest::addColumn<QString>("dayPresent"); // day indexes 0 to 10
+        QTest::addColumn<int>("present");
+        const QString eachDay = u"1,1,1,1,1,0,1,1,1,2,2"_s;
+        QTest::newRow("other pupil absent before the joining")
+            << QStringList{u"男 3:病"_s, u"女 in=入@9"_s} << u"1,1,0,1,1,0,1,1,1,2,2"_s << 25 + 18;
+        QTest::newRow("joiner absent before joining, listed second")
+            << QStringList{u"男"_s, u"女 in=入@9 3:病"_s} << eachDay << 26 + 18;
+        QTest::newRow("joiner absent before joining, listed first")
+            << QStringList{u"女 in=入@9 3:病"_s, u"男"_s} << eachDay << 18 + 26;
+        QTest::newRow("joiner excused before joining")
+            << QStringList{u"男"_s, u"女 in=入@9 3:キ"_s} << eachDay << 26 + 18;
+        QTest::newRow("joiner late before joining") << QStringList{u"男"_s, u"女 in=入@9 3:遅"_s} << eachDay << 26 + 18;
+    }
+    void joinerTakesOutOnlyOwnEarlierDays()
+    {
+        QFETCH(QStringList, pupils);
+        QFETCH(QString, dayPresent);
+        QFETCH(int, present);
         RegisterMonth month;
         setHolidays(month, Sundays);
-        addPupil(month, u"男 3:病"_s);
-        addPupil(month, u"女 in=入@9"_s);
+        for (const QString &pupil : pupils)
+            addPupil(month, pupil);
         MonthStatistics stats;
         ComputeMonthStatistics(month, Year, Month, stats);
-        QCOMPARE(toList(stats.DayPresent, 11), (QList<int>{1, 1, 0, 1, 1, 0, 1, 1, 1, 2, 2}));
-        QCOMPARE(toList(stats.DayAbsent, 4), (QList<int>{0, 0, 1, 0}));
-        QCOMPARE(stats.columnTotal(StatColumn::AbsentSick, month.PupilCount), 1);
-        QCOMPARE(stats.columnTotal(StatColumn::Present, month.PupilCount), 25 + 18);
+        QCOMPARE(toList(stats.DayPresent, 11), numbers(dayPresent));
+        QCOMPARE(stats.totalPresent(), present);
+        QCOMPARE(stats.PupilStat[0][StatColumn::Present] + stats.PupilStat[1][StatColumn::Present], present);
     }
 
     void countedDaysFollowTheCalendar_data()
