@@ -5,6 +5,10 @@
 // The pupil list of the open month: rows 0 to PupilCount − 1, in the order shown.
 namespace PupilList {
 
+// Why no pupil can be added to a full list.
+inline const QString FullMessage = QStringLiteral("児童生徒は46名までです");
+static_assert(PupilWorkingLimit == 46);
+
 // When `row` is the first empty row it becomes a pupil, a boy until told
 // otherwise; an existing row is left as it is.
 void admitRow(RegisterMonth &month, int row);

@@ -11,9 +11,12 @@ SheetHit hitTest(QPoint at, int pupilCount, int classKind)
     if (at.x() < 0 || at.y() < 0 || at.x() >= PresentLeft)
         return {};
     const int row = at.y() / RowHeight;
+    const bool nameColumns = at.x() >= GradeLeft && at.x() < SexLeft;
+    if (row == pupilCount && row == PupilWorkingLimit && nameColumns)
+        return {Target::TableFull, row};
     if (row > pupilCount || row >= PupilWorkingLimit)
         return {};
-    if (row == pupilCount && (at.x() < GradeLeft || at.x() >= SexLeft))
+    if (row == pupilCount && !nameColumns)
         return {Target::EmptyRowRest, row};
 
     if (at.x() < GradeLeft)

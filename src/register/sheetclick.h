@@ -9,6 +9,7 @@ struct SheetHit
     enum class Target {
         None,         // outside the rows that react
         EmptyRowRest, // the empty row beyond the grade and name columns: hides the underline
+        TableFull,    // grade or name of the row after the 46th pupil: no pupil can be added
         Number,       // NO column: select the pupil
         Grade,
         Name,
@@ -24,5 +25,6 @@ struct SheetHit
 };
 
 // Only the pupils and the first empty row under them react, never a row past
-// the 46th, and nothing right of the day columns.
+// the 46th (its grade and name say that the table is full), and nothing right
+// of the day columns.
 SheetHit hitTest(QPoint at, int pupilCount, int classKind);

@@ -26,6 +26,23 @@ private slots:
         QVERIFY(editor.control(u"U_BAR"_s)->isVisible());
     }
 
+    // Each key hint lies inside its own entry, and no two entries of a row touch.
+    void paletteEntriesStandApart()
+    {
+        EditorWindow editor;
+        editor.open();
+        const QList<QLabel *> entries = editor.control(u"SETL_0"_s)->parentWidget()->findChildren<QLabel *>();
+        QCOMPARE(entries.size(), 16);
+        for (const QLabel *entry : entries) {
+            QVERIFY(entry->text().contains(u"</span>"_s + entry->accessibleName()));
+            for (const QLabel *other : entries) {
+                if (other != entry && other->y() == entry->y())
+                    QVERIFY2(!entry->geometry().adjusted(-1, 0, 1, 0).intersects(other->geometry()),
+                             qPrintable(entry->accessibleName() + u' ' + other->accessibleName()));
+            }
+        }
+    }
+
     void clicksOnTheSpecifiedCoordinates_data()
     {
         QTest::addColumn<int>("x");
@@ -143,6 +160,54 @@ private slots:
         QCOMPARE(editor.session.Statistics.Changes[6], 1);
     }
 
+    // A joining or leaving that leaves marks outside the enrolment asks
+    // whether to clear them; はい clears them as one step of its own.
+    void marksOutsideTheEnrolmentMayBeCleared_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QList<int>>("markedDays");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QList<int>>("keptDays");
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("joining, はい") << 10 << QList<int>{3, 12} << true << QList<int>{12} << true;
+        QTest::newRow("joining, いいえ") << 10 << QList<int>{3, 12} << false << QList<int>{3, 12} << true;
+        QTest::newRow("leaving, はい") << 12 << QList<int>{3, 12, 20} << true << QList<int>{3} << true;
+        QTest::newRow("nothing outside") << 10 << QList<int>{9, 12} << true << QList<int>{9, 12} << false;
+    }
+    void marksOutsideTheEnrolmentMayBeCleared()
+    {
+        QFETCH(int, code);
+        QFETCH(QList<int>, markedDays);
+        QFETCH(bool, yes);
+        QFETCH(QList<int>, keptDays);
+        QFETCH(bool, asked);
+        EditorWindow editor;
+        PupilRecord &pupil = editor.addPupil(u"転入生"_s);
+        for (const int day : markedDays)
+            pupil.Marks[day] = u"病"_s;
+        const PupilRecord before = pupil;
+        editor.open();
+        editor.choose(code);
+        editor.test.prompts.answers = {yes ? PromptAnswer::Yes : PromptAnswer::No};
+        editor.clickDay(0, 9);
+
+        QCOMPARE(editor.test.prompts.messages.size(), asked ? 1 : 0);
+        QList<int> kept;
+        for (int day = 0; day < DaySlots; ++day) {
+            if (!editor.pupil(0).Marks[day].isEmpty())
+                kept.append(day);
+        }
+        QCOMPARE(kept, keptDays);
+        QCOMPARE(editor.session.Statistics.PupilStat[0][StatColumn::AbsentSick], keptDays.size());
+        editor.key(Qt::Key_Z, Qt::ControlModifier);
+        if (yes && asked) {
+            QCOMPARE(editor.pupil(0).Marks, before.Marks);
+            QVERIFY(editor.pupil(0).InKind + editor.pupil(0).OutKind != QString());
+        } else {
+            QCOMPARE(editor.pupil(0), before);
+        }
+    }
+
     void the47thRowDoesNothing()
     {
         EditorWindow editor;
@@ -156,7 +221,7 @@ private slots:
         editor.clickName(47);
         QCOMPARE(editor.session.Register, before);
         QVERIFY(!editor.control(u"ED_BOX2"_s)->isVisible());
-        QVERIFY(editor.test.prompts.messages.isEmpty());
+        QCOMPARE(editor.test.prompts.texts(), QStringList{u"児童生徒は46名までです"_s});
         editor.clickDay(45, 3);
         QCOMPARE(editor.pupil(45).Marks[3], u"事"_s);
     }

@@ -69,6 +69,36 @@ private slots:
         QCOMPARE(editor.session.Register.PupilCount, 46);
         QVERIFY(!editor.control(u"ED_BOX2"_s)->isVisible());
         QCOMPARE(editor.focusName(), u"D_LIST"_s);
+        QCOMPARE(editor.test.prompts.texts(), QStringList{u"児童生徒は46名までです"_s});
+    }
+
+    // Esc closes either box and keeps what was stored.
+    void escapeCancelsAnEntry_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("row");
+        QTest::newRow("name of a pupil") << u"ED_BOX2"_s << 0;
+        QTest::newRow("name of the empty row") << u"ED_BOX2"_s << 1;
+        QTest::newRow("grade of a pupil") << u"ED_BOX1"_s << 0;
+        QTest::newRow("grade of the empty row") << u"ED_BOX1"_s << 1;
+    }
+    void escapeCancelsAnEntry()
+    {
+        QFETCH(QString, box);
+        QFETCH(int, row);
+        EditorWindow editor(MultiGradeClass);
+        editor.addPupil(u"青木"_s).Grade = 2;
+        editor.open();
+        const RegisterMonth before = editor.session.Register;
+        if (box == u"ED_BOX2"_s)
+            editor.clickName(row);
+        else
+            editor.clickGrade(row);
+        editor.type(u"4"_s);
+        editor.key(Qt::Key_Escape);
+        QVERIFY(!editor.control(box)->isVisible());
+        QCOMPARE(editor.session.Register, before);
+        QCOMPARE(editor.focusName(), u"D_LIST"_s);
     }
 
     void renamingEndsTheEntry()
@@ -134,6 +164,7 @@ private slots:
         QCOMPARE(editor.test.prompts.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
         QTEST(editor.pupil(0).Name, "stored");
         QCOMPARE(editor.session.Register.PupilCount, message.isEmpty() ? 1 : 0);
+        QCOMPARE(editor.control(u"ED_BOX2"_s)->isVisible(), message.isEmpty()); // a refused name closes the box
     }
 
     void multiGradeNameThenGrade()
@@ -256,12 +287,20 @@ private slots:
         QCOMPARE(editor.test.prompts.messages, (QList<PromptMessage>{question, question}));
     }
 
-    void deletingTheLastPupilLeavesNothingSelected()
+    // A second 削除 never removes a pupil who is not highlighted.
+    void deletingLeavesNothingSelected_data()
     {
+        QTest::addColumn<int>("selected");
+        QTest::newRow("the last pupil") << 1;
+        QTest::newRow("the first pupil") << 0;
+    }
+    void deletingLeavesNothingSelected()
+    {
+        QFETCH(int, selected);
         EditorWindow editor;
         editor.addPupils(2);
         editor.open();
-        editor.clickNumber(1);
+        editor.clickNumber(selected);
         editor.press(u"B_DEL"_s);
         editor.press(u"B_DEL"_s);
         QCOMPARE(editor.session.Register.PupilCount, 1);

@@ -43,7 +43,9 @@ private slots:
         QTest::newRow("two rows below the last pupil") << 1000 << 960 << 3 << 0 << SheetHit{};
         QTest::newRow("empty register, first row") << 1000 << 10 << 0 << 0 << SheetHit{Target::Name, 0};
         QTest::newRow("46th pupil") << 3000 << 240 * 45 << 46 << 0 << SheetHit{Target::Day, 45, 0};
-        QTest::newRow("47th row with 46 pupils") << 1000 << 240 * 46 << 46 << 0 << SheetHit{};
+        QTest::newRow("47th row's name with 46 pupils")
+            << 1000 << 240 * 46 << 46 << 0 << SheetHit{Target::TableFull, 46};
+        QTest::newRow("47th row's day with 46 pupils") << 3000 << 240 * 46 << 46 << 0 << SheetHit{};
         QTest::newRow("47th pupil loaded from a file") << 3000 << 240 * 46 << 51 << 0 << SheetHit{};
         QTest::newRow("above the sheet") << 1000 << -5 << 3 << 0 << SheetHit{};
     }

@@ -2,7 +2,9 @@
 #include "shell/windows/folderdialog.h"
 #include "shell/windows/helpwindow.h"
 #include "shell/windows/monthdialog.h"
+#include "shell/windows/printerchoice.h"
 #include "shell/windows/versiondialog.h"
+#include "ui/qttranslations.h"
 #include "ui/twips.h"
 
 #include "data/settingsstore.h"
@@ -11,6 +13,8 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
+#include <QTranslator>
 
 #include <memory>
 
@@ -140,6 +144,33 @@ private slots:
         QVERIFY(named<QLabel>(help, u"FIND_NOTE"_s)->text().isEmpty());
         QVERIFY(!help.findNext(u"存在しない語句ＸＹＺ"_s));
         QCOMPARE(named<QLabel>(help, u"FIND_NOTE"_s)->text(), u"「存在しない語句ＸＹＺ」は見つかりません"_s);
+        help.showSearchPage();
+        QVERIFY(QTest::qWaitForWindowActive(&help));
+        QTest::keyClick(named(help, u"FIND"_s), Qt::Key_Escape);
+        QVERIFY(!help.isVisible());
+    }
+
+    // Qt's own dialogs speak Japanese, and the printer set-up does not offer to print.
+    void printerSetUpInJapanese()
+    {
+        const std::unique_ptr<QTranslator> translations = loadQtTranslations();
+        QVERIFY2(translations, "qtbase_ja.qm is not installed (qt6-translations-l10n)");
+        QCoreApplication::installTranslator(translations.get());
+        QStringList captions;
+        NextModalDialog handler([&](QDialog &dialog) {
+            for (const QPushButton *button : dialog.findChildren<QPushButton *>()) {
+                if (button->isVisible())
+                    captions.append(button->text());
+            }
+            dialog.reject();
+        });
+        PrinterChoice printers;
+        printers.runSetup(nullptr);
+        QCoreApplication::removeTranslator(translations.get());
+        QVERIFY2(captions.contains(u"キャンセル"_s), qPrintable(captions.join(u' ')));
+        QVERIFY2(captions.contains(u"ＯＫ"_s), qPrintable(captions.join(u' ')));
+        for (const QString &caption : captions)
+            QVERIFY2(!caption.contains(u"印刷"_s) && !caption.contains(u"Print"_s), qPrintable(caption));
     }
 };
 

@@ -27,6 +27,10 @@ void EntryBox::keyPressEvent(QKeyEvent *event)
         emit enterPressed();
         return;
     }
+    if (event->key() == Qt::Key_Escape) {
+        emit escapePressed();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
 }
 

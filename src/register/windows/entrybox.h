@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 
-// A text box of the sheet (ED_BOX1, ED_BOX2): reports the Enter key, which it
-// swallows, and its gaining and losing the focus.
+// A text box of the sheet (ED_BOX1, ED_BOX2): reports the Enter and Esc keys,
+// which it swallows, and its gaining and losing the focus.
 class EntryBox : public QLineEdit
 {
     Q_OBJECT
@@ -13,6 +13,7 @@ public:
 
 signals:
     void enterPressed();
+    void escapePressed();
     void focusEntered();
     void focusLeft();
 

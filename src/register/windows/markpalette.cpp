@@ -23,12 +23,19 @@ MarkPalette::MarkPalette(QWidget *parent)
     : QGroupBox(u"出欠席・転出入等"_s, parent)
 {
     const auto px = [this](int twips) { return twipsToPixels(twips, logicalDpiX()); };
-    QFont hintFont = font();
-    hintFont.setPointSizeF(font().pointSizeF() * 0.7);
+    const double hintPoints = font().pointSizeF() * 0.6;
     for (const PaletteEntry &entry : PaletteEntries) {
-        auto *label = new QLabel(MarkCaptions[entry.code].toString(), this);
+        const QString caption = MarkCaptions[entry.code].toString();
+        // The key that chooses the entry stands small and grey right before its
+        // caption, inside the entry's own box, so it cannot be taken for the
+        // key of the neighbouring entry.
+        const QString text = u"<span style=\"font-size:%1pt; color:#707070\">%2</span>%3"_s.arg(
+            QString::number(hintPoints, 'f', 1), QChar(entry.key), caption);
+        auto *label = new QLabel(text, this);
+        label->setTextFormat(Qt::RichText);
         label->setObjectName(u"SETL_%1"_s.arg(entry.code));
-        label->setToolTip(u"キー %1"_s.arg(QChar(entry.key)));
+        label->setAccessibleName(caption);
+        label->setToolTip(u"%1（キー %2）"_s.arg(caption, QChar(entry.key)));
         label->setBackgroundRole(QPalette::Base);
         label->setIndent(0);
         label->setFrameShape(QFrame::Box); // sized for the border it has when chosen
@@ -37,13 +44,6 @@ MarkPalette::MarkPalette(QWidget *parent)
         label->move(px(entry.x), px(entry.y));
         label->installEventFilter(this);
         m_labels[entry.code] = label;
-
-        auto *hint = new QLabel(QString(QChar(entry.key)), this);
-        hint->setFont(hintFont);
-        hint->setForegroundRole(QPalette::PlaceholderText);
-        hint->adjustSize();
-        hint->move(label->geometry().right() + 2, label->geometry().bottom() - hint->height() + 1);
-        hint->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 }
 

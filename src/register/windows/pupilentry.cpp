@@ -28,6 +28,8 @@ PupilEntry::PupilEntry(Session &session, Platform &platform, SheetPanel &sheet, 
     connect(m_grade, &EntryBox::focusEntered, this, &PupilEntry::gradeEntered);
     connect(m_grade, &EntryBox::enterPressed, this, &PupilEntry::gradeEnterPressed);
     connect(m_grade, &EntryBox::focusLeft, this, &PupilEntry::gradeLeft);
+    connect(m_name, &EntryBox::escapePressed, this, [this] { cancel(m_name); });
+    connect(m_grade, &EntryBox::escapePressed, this, [this] { cancel(m_grade); });
     connect(&sheet, &SheetPanel::scrolled, this, [this] {
         place(m_name);
         place(m_grade);
@@ -80,6 +82,14 @@ bool PupilEntry::storeName(const QString &typed)
     return true;
 }
 
+void PupilEntry::cancel(EntryBox *box)
+{
+    box->clear();
+    box->hide();
+    m_focusSink->setFocus(Qt::OtherFocusReason);
+    emit changed();
+}
+
 void PupilEntry::nameEntered()
 {
     m_name->setText(m_session.Register.Pupils[m_row].Name);
@@ -88,14 +98,20 @@ void PupilEntry::nameEntered()
 void PupilEntry::nameEnterPressed()
 {
     const bool newPupil = m_row == m_session.Register.PupilCount;
-    if (m_name->text().isEmpty() || !storeName(m_name->text()))
+    if (m_name->text().isEmpty())
         return;
+    if (!storeName(m_name->text())) {
+        cancel(m_name);
+        return;
+    }
     if (hasGradeColumn(m_session.State.ClassKind) && m_session.Register.Pupils[m_row].Grade == 0) {
         openGrade(m_row);
         return;
     }
     if (!newPupil || m_row + 1 >= PupilWorkingLimit) {
         m_focusSink->setFocus(Qt::OtherFocusReason);
+        if (newPupil)
+            tell(m_platform, m_sheet.rows(), PupilList::FullMessage);
         return;
     }
     ++m_row;

@@ -10,8 +10,9 @@ struct Session;
 
 // Typing a pupil's name (ED_BOX2) and grade (ED_BOX1) into the rows. A name
 // typed into the empty row adds a pupil; Enter then moves on to the next row,
-// so that a class is typed in name after name. Losing the focus ends an entry
-// and keeps what was typed.
+// so that a class is typed in name after name, up to the 46th pupil. Losing
+// the focus ends an entry and keeps what was typed; Esc, or a name that cannot
+// be stored, ends it keeping the stored name.
 class PupilEntry : public QObject
 {
     Q_OBJECT
@@ -35,6 +36,8 @@ private:
     void open(EntryBox *box, int row);
     void place(EntryBox *box) const;
     bool storeName(const QString &typed);
+    // Closes `box` without storing what it holds.
+    void cancel(EntryBox *box);
 
     void nameEntered();
     void nameEnterPressed();

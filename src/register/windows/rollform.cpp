@@ -5,6 +5,7 @@
 #include "data/session.h"
 #include "markpalette.h"
 #include "pupilentry.h"
+#include "register/enrolment.h"
 #include "register/markentry.h"
 #include "register/monthrecovery.h"
 #include "register/openmonth.h"
@@ -28,7 +29,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <utility>
@@ -50,6 +53,7 @@ constexpr int ListButtonWidth = 760;
 constexpr int UndoButtonsLeft = 11900;
 constexpr int UndoButtonWidth = 940;
 constexpr int ButtonGap = 60;
+constexpr int TopBandRight = UndoButtonsLeft + 2 * UndoButtonWidth + ButtonGap;
 
 // The window's least width when it opens in the main window (Form_Load), and
 // its height when it stands alone.
@@ -57,6 +61,8 @@ constexpr int LeastWidth = 11500;
 constexpr int OpeningHeight = 10500;
 
 const QString UndrawableMessage = u"表示出来ないデータが含まれていました"_s;
+const QString OutsideEnrolmentQuestion = u"在籍していない日（転入学の前、または転学などの後）に記録があります。\n"
+                                         u"この記録も集計に数えられます。消去しますか？"_s;
 
 QString saveFailure(const SaveResult &result)
 {
@@ -80,9 +86,12 @@ RollForm::RollForm(Session &session, Platform &platform, QWidget *parent, MonthA
     setWindowTitle(session.State.ClassTitle);
     m_session.State.OpenSheet = u"FORM"_s;
 
+    buildPage();
     buildTopBand();
-    m_sheet = new SheetPanel(m_session, this);
+    m_sheet = new SheetPanel(m_session, m_page);
     m_sheet->move(pixelRect({Margin, SheetTop, 0, 0}).topLeft());
+    m_page->setMinimumWidth(std::max(pixelRect({0, 0, TopBandRight + Margin, 0}).width(),
+                                     m_sheet->x() + m_sheet->preferredWidth() + pixelRect({0, 0, Margin, 0}).width()));
     m_entry = new PupilEntry(m_session, m_platform, *m_sheet, m_dummy);
     m_dummy->setFocusProxy(m_sheet->rows());
     buildUndo();
@@ -115,21 +124,45 @@ QRect RollForm::pixelRect(QRect twips) const
                  twipsToPixels(twips.width(), logicalDpiX()), twipsToPixels(twips.height(), logicalDpiY()));
 }
 
+// The top band and the sheet lie on a page that scrolls sideways when the
+// window is narrower than the sheet; its height is always the window's.
+void RollForm::buildPage()
+{
+    m_scroller = new QScrollArea(this);
+    m_scroller->setFrameShape(QFrame::NoFrame);
+    m_scroller->setWidgetResizable(true);
+    m_scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_page = new QWidget;
+    m_page->setObjectName(u"PAGE"_s);
+    m_scroller->setWidget(m_page);
+    m_page->installEventFilter(this);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scroller);
+}
+
+bool RollForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_page && event->type() == QEvent::Resize && m_sheet)
+        m_sheet->layoutSheet(pixelsToTwips(m_page->height(), logicalDpiY()));
+    return QWidget::eventFilter(watched, event);
+}
+
 void RollForm::buildTopBand()
 {
-    m_palette = new MarkPalette(this);
+    m_palette = new MarkPalette(m_page);
     m_palette->setGeometry(pixelRect(PaletteArea));
 
-    auto *teacherLabel = new QLabel(u"担任"_s, this);
+    auto *teacherLabel = new QLabel(u"担任"_s, m_page);
     teacherLabel->setObjectName(u"Label1"_s);
     teacherLabel->move(pixelRect(QRect(TeacherLabelAt, QSize())).topLeft());
-    m_teacher = new QLineEdit(this);
+    m_teacher = new QLineEdit(m_page);
     m_teacher->setObjectName(u"TS_NAME"_s);
     m_teacher->setGeometry(pixelRect(TeacherArea));
     connect(m_teacher, &QLineEdit::textEdited, this, &RollForm::teacherNameEdited);
 
     const auto button = [this](const QString &name, const QString &caption, int index, auto action) {
-        auto *created = new QPushButton(caption, this);
+        auto *created = new QPushButton(caption, m_page);
         created->setObjectName(name);
         created->setFocusPolicy(Qt::TabFocus);
         const int left = ListButtonsLeft + index * (ListButtonWidth + ButtonGap);
@@ -140,7 +173,7 @@ void RollForm::buildTopBand()
     button(u"B_UP"_s, u"上"_s, 1, [this] { moveSelected(-1); });
     button(u"B_DOWN"_s, u"下"_s, 2, [this] { moveSelected(1); });
 
-    m_dummy = new QLineEdit(this);
+    m_dummy = new QLineEdit(m_page);
     m_dummy->setObjectName(u"DUMMY_BOX"_s);
     m_dummy->hide();
 }
@@ -152,7 +185,7 @@ void RollForm::buildUndo()
         created->setShortcuts(keys);
         created->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(created);
-        auto *shown = new QToolButton(this);
+        auto *shown = new QToolButton(m_page);
         shown->setDefaultAction(created);
         shown->setToolButtonStyle(Qt::ToolButtonTextOnly);
         shown->setFocusPolicy(Qt::NoFocus);
@@ -223,12 +256,6 @@ void RollForm::placeCursorOnToday()
     m_sheet->placeCursor(SheetCursor::atDay(0, openMonthIsNow ? today.day() - 1 : 0, m_sheet->cursorBounds()));
 }
 
-void RollForm::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    m_sheet->layoutSheet(pixelsToTwips(height(), logicalDpiY()));
-}
-
 void RollForm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -283,13 +310,36 @@ void RollForm::act(const SheetHit &hit)
     case SheetHit::Target::Sex:
         PupilList::toggleSex(pupil);
         break;
-    case SheetHit::Target::Day:
+    case SheetHit::Target::Day: {
+        const EntryKind kind = entryKindOf(m_palette->current());
         applyEntry(pupil, m_palette->current(), hit.day);
-        break;
+        RefreshSheet();
+        if ((kind == EntryKind::Joining && !pupil.InKind.isEmpty())
+            || (kind == EntryKind::Leaving && !pupil.OutKind.isEmpty()))
+            offerToClearOutsideEnrolment(pupil);
+        return;
+    }
+    case SheetHit::Target::TableFull:
+        tell(m_platform, this, PupilList::FullMessage);
+        return;
     case SheetHit::Target::None:
     case SheetHit::Target::EmptyRowRest:
         return;
     }
+    RefreshSheet();
+}
+
+// Marks before the joining day or after the leaving day still count; when a
+// change of enrolment leaves some there, the user may clear them in one step.
+void RollForm::offerToClearOutsideEnrolment(PupilRecord &pupil)
+{
+    const int days = m_session.Statistics.CountedDays;
+    if (!hasMarksOutsideEnrolment(pupil, days))
+        return;
+    const PromptMessage question{OutsideEnrolmentQuestion, ProgramTitle, PromptIcon::Question, PromptButtons::YesNo};
+    if (m_platform.prompts.ask(this, question) != PromptAnswer::Yes)
+        return;
+    clearMarksOutsideEnrolment(pupil, days);
     RefreshSheet();
 }
 
@@ -353,6 +403,7 @@ void RollForm::deleteSelected()
     if (m_platform.prompts.ask(this, question) == PromptAnswer::No)
         return;
     PupilList::remove(m_session.Register, m_selectedPupil);
+    m_selectedPupil = -1;
     RefreshSheet();
 }
 

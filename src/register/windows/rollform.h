@@ -9,9 +9,11 @@ class MarkPalette;
 class PupilEntry;
 class QAction;
 class QLineEdit;
+class QScrollArea;
 class RecoveryWriter;
 class SheetPanel;
 struct Platform;
+struct PupilRecord;
 struct SaveResult;
 struct Session;
 struct SheetHit;
@@ -44,11 +46,12 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
     QRect pixelRect(QRect twips) const;
+    void buildPage();
     void buildTopBand();
     void buildUndo();
     void placeInMainWindow();
@@ -59,6 +62,7 @@ private:
     void act(const SheetHit &hit);
     void sheetKeyPressed(QKeyEvent *event);
     void clearCursorMark();
+    void offerToClearOutsideEnrolment(PupilRecord &pupil);
 
     void selectRow(int row);
     void deleteSelected();
@@ -78,6 +82,8 @@ private:
     MonthAccess m_access;
     RecoveryWriter *m_recovery = nullptr;
     RegisterHistory m_history;
+    QScrollArea *m_scroller = nullptr;
+    QWidget *m_page = nullptr;
     MarkPalette *m_palette = nullptr;
     QLineEdit *m_teacher = nullptr;
     QLineEdit *m_dummy = nullptr;

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -35,6 +36,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     m_text->setMarkdown(manualText());
     fillTopics();
     resize(900, 650);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 }
 
 void HelpWindow::createControls()

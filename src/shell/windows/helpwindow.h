@@ -7,7 +7,8 @@ class QLineEdit;
 class QListWidget;
 class QTextBrowser;
 
-// The user manual, built into the program, with its topics and a search field.
+// The user manual, built into the program, with its topics and a search
+// field; Esc closes it.
 class HelpWindow : public QWidget
 {
     Q_OBJECT

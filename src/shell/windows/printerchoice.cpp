@@ -1,7 +1,9 @@
 #include "printerchoice.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
@@ -20,5 +22,9 @@ bool PrinterChoice::runSetup(QWidget *parent)
     QPrintDialog dialog(&printer(), parent);
     dialog.setWindowTitle(u"プリンタ設定"_s);
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    // The set-up only chooses the printer: its confirming button must not say 印刷.
+    const auto *buttons = dialog.findChild<QDialogButtonBox *>(QString(), Qt::FindDirectChildrenOnly);
+    if (QPushButton *confirm = buttons ? buttons->button(QDialogButtonBox::Ok) : nullptr)
+        confirm->setText(u"ＯＫ"_s);
     return dialog.exec() == QDialog::Accepted;
 }
