@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libbenchmark-dev
   fonts-ipafont-mincho
+  qt6-translations-l10n
   xvfb xauth
 )
 if [ "${VELTRA_FUZZ_DEPS:-0}" = 1 ]; then

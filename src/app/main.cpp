@@ -4,10 +4,12 @@
 #include "shell/windows/mainwindow.h"
 #include "shell/windows/scriptedrun.h"
 #include "ui/programlook.h"
+#include "ui/qttranslations.h"
 #include "ui/widgetplatform.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QTranslator>
 
 using namespace Qt::StringLiterals;
 
@@ -15,6 +17,10 @@ int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
     application.setApplicationName(u"VELTRA"_s);
+    application.setApplicationDisplayName(u"ヴェルトラ"_s);
+    const std::unique_ptr<QTranslator> qtTranslations = loadQtTranslations();
+    if (qtTranslations)
+        application.installTranslator(qtTranslations.get());
     applyProgramFont(application);
     application.setWindowIcon(programIcon());
 
@@ -37,6 +43,6 @@ int main(int argc, char **argv)
         return 0;
     if (scripted)
         scripted->drive(window, session);
-    window.showMaximized();
+    window.showInRememberedPlace();
     return application.exec();
 }

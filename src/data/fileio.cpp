@@ -1,10 +1,11 @@
 #include "fileio.h"
 
+#include "fileerror.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStorageInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -34,7 +35,7 @@ ReadOutcome readDataFile(const QString &path, QByteArray &bytes, QString &error)
     }
     bytes = file.read(MaximumDataFileSize + 1);
     if (file.error() != QFileDevice::NoError || bytes.size() > MaximumDataFileSize) {
-        error = file.errorString();
+        error = fileFailureText(probeFileFailure(file.error(), path));
         return ReadOutcome::Unreadable;
     }
     return ReadOutcome::Read;
@@ -48,8 +49,8 @@ SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes)
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return result;
     result.ok = false;
-    result.error = file.errorString();
-    const QStorageInfo volume(QFileInfo(path).absolutePath());
-    result.deviceNotReady = !volume.isValid() || !volume.isReady();
+    const FileFailure failure = probeFileFailure(file.error(), path, std::max<qint64>(bytes.size(), 1));
+    result.error = fileFailureText(failure);
+    result.deviceNotReady = failure.deviceNotReady;
     return result;
 }

@@ -138,3 +138,13 @@ bool saveRosterWindowPosition(SettingsStore &store, const QString &windowName, d
     const bool topOk = store.setValue(Position, windowName + u" Top"_s, QString::number(top));
     return leftOk && topOk;
 }
+
+QByteArray restoreWindowGeometry(const SettingsStore &store, const QString &windowName)
+{
+    return QByteArray::fromBase64(store.value(Position, windowName + u" Geometry"_s).toLatin1());
+}
+
+bool saveWindowGeometry(SettingsStore &store, const QString &windowName, const QByteArray &geometry)
+{
+    return store.setValue(Position, windowName + u" Geometry"_s, QString::fromLatin1(geometry.toBase64()));
+}

@@ -2,6 +2,7 @@
 
 #include "records.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QString>
 
@@ -79,3 +80,8 @@ struct OptionalWindowPosition
 OptionalWindowPosition restoreRosterWindowPosition(const SettingsStore &store, const QString &windowName,
                                                    int screenWidthTwips, int screenHeightTwips);
 bool saveRosterWindowPosition(SettingsStore &store, const QString &windowName, double left, double top);
+
+// A main window's size and place as the toolkit keeps them (base64 text under
+// "<name> Geometry"); empty when never stored.
+QByteArray restoreWindowGeometry(const SettingsStore &store, const QString &windowName);
+bool saveWindowGeometry(SettingsStore &store, const QString &windowName, const QByteArray &geometry);

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QFile>
 #include <QPushButton>
+#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -160,6 +161,28 @@ private slots:
         FixedInstanceLock lock(true);
         QVERIFY(window.startUp(lock));
         QCOMPARE(fixture.test.store.value(u"SCHOOL"_s, u"INST_DAY"_s), installDay);
+    }
+
+    // First start fills the screen's available area; later starts reopen at
+    // the size the window had when it closed.
+    void windowSizeIsRemembered()
+    {
+        ShellFixture fixture;
+        {
+            MainWindow first(fixture.session, fixture.test.platform);
+            first.showInRememberedPlace();
+            QVERIFY(QTest::qWaitForWindowExposed(&first));
+            QCOMPARE(first.frameGeometry().united(first.screen()->availableGeometry()),
+                     first.screen()->availableGeometry());
+            QVERIFY(first.width() * 10 >= first.screen()->availableGeometry().width() * 9);
+            first.showNormal();
+            first.setGeometry(40, 50, 700, 500);
+            first.close();
+        }
+        MainWindow second(fixture.session, fixture.test.platform);
+        second.showInRememberedPlace();
+        QVERIFY(QTest::qWaitForWindowExposed(&second));
+        QCOMPARE(second.size(), QSize(700, 500));
     }
 };
 

@@ -30,6 +30,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -162,6 +163,17 @@ bool MainWindow::startUp(InstanceLock &lock)
     setBusyPointer(true);
     showDocumentButtons(Document::None);
     return true;
+}
+
+void MainWindow::showInRememberedPlace()
+{
+    if (restoreGeometry(restoreWindowGeometry(m_platform.store, objectName()))) {
+        show();
+        return;
+    }
+    if (const QScreen *shownOn = screen())
+        setGeometry(shownOn->availableGeometry());
+    showMaximized();
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -356,5 +368,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     if (m_help)
         m_help->close();
+    saveWindowGeometry(m_platform.store, objectName(), saveGeometry());
     event->accept();
 }

@@ -31,6 +31,9 @@ public:
     // the user), records the version and shows the busy pointer until the
     // class list and settings are loaded at the first showing.
     bool startUp(InstanceLock &lock);
+    // Shows the window at its remembered size and place; on first start it
+    // fills the screen's available area.
+    void showInRememberedPlace();
 
     // 月データ / 新規作成: closes the open document, asks for the month in
     // F_SET and opens it.
