@@ -72,10 +72,22 @@ void drawGrid(SheetCanvas &canvas, const SheetContent &content, int height)
     canvas.line({9200, ValuesTop}, {9200, height});
 }
 
+// A caption under the per-day lines is narrowed, where it must be, to end
+// before the separator on its right (転・編入学者数 is wider than its cell).
+int captionRoom(const Caption &caption)
+{
+    if (caption.y < CaptionsTop)
+        return 0;
+    const auto right =
+        std::find_if(std::begin(CaptionSeparators), std::end(CaptionSeparators), [&](int x) { return x > caption.x; });
+    return (right == std::end(CaptionSeparators) ? PresentLeft : *right) - caption.x - 20;
+}
+
 void drawCaptions(SheetCanvas &canvas, const SheetContent &content)
 {
     for (const Caption &caption : Captions)
-        canvas.text({caption.x, caption.y}, caption.text.toString(), TextPoints);
+        canvas.text({caption.x, caption.y}, caption.text.toString(),
+                    {TextPoints, Qt::black, SheetCanvas::Anchor::Left, captionRoom(caption)});
     if (!content.countBySex)
         return;
     const QString bySex[] = {u"男"_s, u"女"_s, u"計"_s};

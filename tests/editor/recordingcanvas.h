@@ -15,6 +15,7 @@ public:
         double points;
         QColor colour;
         Anchor anchor;
+        int maxWidth;
     };
     struct Line
     {
@@ -31,7 +32,7 @@ public:
     }
     void text(QPoint at, const QString &content, const TextStyle &style) override
     {
-        texts.append({at, content, style.points, style.colour, style.anchor});
+        texts.append({at, content, style.points, style.colour, style.anchor, style.maxWidth});
     }
     using SheetCanvas::text;
 

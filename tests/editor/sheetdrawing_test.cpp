@@ -365,6 +365,29 @@ private slots:
         QCOMPARE(summary.textsAt({6300, 1100}), QStringList{u"転学 1名"_s});
     }
 
+    // A caption of the summary never runs into the line on its right.
+    void summaryCaptionsStayInTheirCells()
+    {
+        DrawnSheet sheet(16, 4);
+        const RecordingCanvas summary = sheet.summary();
+        int captions = 0;
+        for (const auto &text : summary.texts) {
+            if (text.at.y() != 750)
+                continue;
+            ++captions;
+            int right = 10240;
+            for (const auto &line : summary.lines) {
+                if (line.from.x() == line.to.x() && line.from.y() <= 750 && line.to.y() > 750
+                    && line.from.x() > text.at.x())
+                    right = std::min(right, line.from.x());
+            }
+            const int fullWidth = int(text.text.size()) * 200; // full-width characters at 10 points
+            const int drawnWidth = text.maxWidth > 0 ? std::min(fullWidth, text.maxWidth) : fullWidth;
+            QVERIFY2(text.at.x() + drawnWidth <= right, qPrintable(text.text));
+        }
+        QCOMPARE(captions, 7);
+    }
+
     void summaryFigures()
     {
         DrawnSheet sheet(16, 4);
