@@ -369,5 +369,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (m_help)
         m_help->close();
     saveWindowGeometry(m_platform.store, objectName(), saveGeometry());
+    reportStoreFailure(m_platform, this);
     event->accept();
 }
