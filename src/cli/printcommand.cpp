@@ -141,20 +141,6 @@ bool parseArguments(const QStringList &arguments, PrintRequest &request)
     return !request.monthFile.isEmpty() && request.classTitle.isEmpty();
 }
 
-QString sideName(qint16 side)
-{
-    return side == BackSheet ? u"裏"_s : side == FullSheet ? u"全表"_s : u"表"_s;
-}
-
-QString documentTitle(const Session &session, qint16 side)
-{
-    const AppState &state = session.State;
-    const QString period =
-        state.Month > 0 ? JapaneseEra::monthTitle(JapaneseEra::gregorianFromHeisei(state.HeiseiYear), state.Month)
-                        : QString();
-    return QStringList{period, state.ClassTitle, sideName(side)}.join(u' ').trimmed();
-}
-
 ExitStatus printSchoolYear(const PrintRequest &request, PrintSource &source, CommandOutput &output)
 {
     if (const auto failed = source.loadSchoolYear(*request.schoolYear))
@@ -179,7 +165,7 @@ ExitStatus printSheets(const PrintRequest &request, const Session &session, Comm
         return ExitStatus::OutputError;
     }
     return printTo(
-        *request.target, documentTitle(session, job.PrintSide),
+        *request.target, sheetTitle(session, job.PrintSide),
         [&](PageSurface &surface) { return PrintRegisterSheets(surface, job, session, QDate::currentDate()); }, output);
 }
 

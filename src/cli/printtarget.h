@@ -5,8 +5,6 @@
 #include "print/pagesurface.h"
 #include "print/printjob.h"
 
-#include <functional>
-
 // Where `veltra-cli print` sends its run: a PDF file, a JSON trace of the
 // drawing operations, or a printer by name.
 struct PrintTarget
@@ -17,8 +15,6 @@ struct PrintTarget
     QString name;             // file path or printer name
     SimulatedMargins margins; // PDF and trace only; a printer has its own
 };
-
-using PrintRun = std::function<PrintResult(PageSurface &surface)>;
 
 // Runs `run` on the target's surface and delivers the result.
 ExitStatus printTo(const PrintTarget &target, const QString &title, const PrintRun &run, CommandOutput &output);

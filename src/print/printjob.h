@@ -33,6 +33,9 @@ struct PrintJob
 // How a run ended.
 enum class PrintResult { Printed, DeviceNotOpened, DeviceFailed };
 
+// A run drawn on some surface: a printer, a PDF, a preview or a recording.
+using PrintRun = std::function<PrintResult(PageSurface &surface)>;
+
 // Opens the device on A4 landscape (register sheets) or portrait (totals) with
 // millimetre coordinates from the printable corner, the register font at 14
 // points, and takes the printer's offsets; false when the device cannot be opened.

@@ -3,10 +3,12 @@
 #include "registerdata.h"
 #include "registerform.h"
 
+#include "calendar/era.h"
 #include "data/session.h"
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
 using namespace SheetLayout;
 
 namespace {
@@ -85,4 +87,19 @@ PrintResult PrintSchoolYear(PageSurface &surface, const QList<const Session *> &
         job.PrintSide = pages[page].side;
         DrawRegisterSheet({surface, job, *pages[page].month, today});
     });
+}
+
+QString sideCaption(qint16 side)
+{
+    return side == BackSheet ? u"裏"_s : side == FullSheet ? u"全表"_s : u"表"_s;
+}
+
+QString sheetTitle(const Session &session, qint16 side)
+{
+    const AppState &state = session.State;
+    const QString period =
+        state.HeiseiYear > 0 && state.Month > 0
+            ? JapaneseEra::monthTitle(JapaneseEra::gregorianFromHeisei(state.HeiseiYear), state.Month)
+            : QString();
+    return QStringList{period, state.ClassTitle.trimmed(), sideCaption(side)}.join(u' ').trimmed();
 }

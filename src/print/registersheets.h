@@ -24,5 +24,10 @@ void DrawRegisterSheet(const SheetPrint &print);
 PrintResult PrintSchoolYear(PageSurface &surface, const QList<const Session *> &months, qint16 printOptions,
                             const QDate &today);
 
+// "表", "裏" or "全表".
+QString sideCaption(qint16 side);
+// "令和8年5月 1年2組 表": the month, the class and the sheet, for documents and files.
+QString sheetTitle(const Session &session, qint16 side);
+
 // Pupils the full sheet has rows for; a data print of more is refused.
 inline constexpr int FullSheetPupils = SheetLayout::FullRows;

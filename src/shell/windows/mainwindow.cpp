@@ -11,6 +11,8 @@
 #include "helpwindow.h"
 #include "instancelock.h"
 #include "monthdialog.h"
+#include "print/windows/printdestination.h"
+#include "print/windows/printdialog.h"
 #include "register/openmonth.h"
 #include "register/windows/monthclaim.h"
 #include "register/windows/rollform.h"
@@ -300,7 +302,13 @@ void MainWindow::runPrintCommand()
     }
 }
 
-void MainWindow::openPrintDialog() {}
+void MainWindow::openPrintDialog()
+{
+    PrinterDestination destination(m_printer.printer());
+    PrintDialog dialog(m_session, m_platform, destination, this);
+    dialog.setPreviewPrinter(&m_printer.printer());
+    dialog.exec();
+}
 
 void MainWindow::printTotals() {}
 

@@ -79,7 +79,7 @@ private:
     void loadClassesAndSettings();
     bool loadMonthFile(const QString &path);
     void setBusyPointer(bool busy);
-    // The print dialog of the register sheet (a later part of the program).
+    // PRT_ROLL on the open month, printing on the chosen printer.
     void openPrintDialog();
     // The printout of the totals window (a later part of the program).
     void printTotals();

@@ -1,0 +1,223 @@
+#include "data/session.h"
+#include "data/settingsstore.h"
+#include "print/recordingsurface.h"
+#include "print/windows/printdestination.h"
+#include "print/windows/printdialog.h"
+#include "register/registerfont.h"
+#include "testplatform.h"
+#include "testregistry.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Records each run instead of printing it.
+class RecordingDestination : public PrintDestination
+{
+public:
+    QString name() const override { return u"テストプリンタ"_s; }
+    PrintResult print(const PrintRun &run) override
+    {
+        RecordingSurface surface;
+        const PrintResult result = run(surface);
+        runs.append(surface.pages().size());
+        return failing ? PrintResult::DeviceFailed : result;
+    }
+
+    QList<qsizetype> runs; // pages of each run
+    bool failing = false;
+};
+
+struct DialogFixture
+{
+    TestPlatform test;
+    Session session;
+    RecordingDestination destination;
+
+    explicit DialogFixture(int pupils)
+    {
+        session.State.HeiseiYear = 31;
+        session.State.Month = 5; // May 2019: 令和元年
+        session.State.ClassGrade = 1;
+        session.State.ClassName = u" 2 "_s;
+        session.State.ClassTitle = u"1年2組"_s;
+        session.Register.PupilCount = qint16(pupils);
+        session.Register.TeacherName = u"森野"_s;
+    }
+
+    template<class Widget> static Widget *child(PrintDialog &dialog, const QString &name)
+    {
+        return dialog.findChild<Widget *>(name);
+    }
+    static void click(PrintDialog &dialog, const QString &name)
+    {
+        QTest::mouseClick(child<QAbstractButton>(dialog, name), Qt::LeftButton);
+    }
+};
+
+} // namespace
+
+class PrintDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installRegisterFontSubstitution(); }
+
+    void openingByPupilCount_data()
+    {
+        QTest::addColumn<int>("pupils");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<bool>("printEnabled");
+        QTest::newRow("no pupils") << 0 << u"OPB3"_s << false;
+        QTest::newRow("12 pupils") << 12 << u"OPB3"_s << true;
+        QTest::newRow("13 pupils") << 13 << u"OPB1"_s << true;
+        QTest::newRow("30 pupils") << 30 << u"OPB1"_s << true;
+    }
+    void openingByPupilCount()
+    {
+        QFETCH(int, pupils);
+        QFETCH(QString, selected);
+        QFETCH(bool, printEnabled);
+        DialogFixture f(pupils);
+        PrintDialog dialog(f.session, f.test.platform, f.destination);
+        QCOMPARE(dialog.objectName(), u"PRT_ROLL"_s);
+        QCOMPARE(dialog.windowTitle(), u"出席簿印刷"_s);
+        QVERIFY(DialogFixture::child<QRadioButton>(dialog, selected)->isChecked());
+        QCOMPARE(DialogFixture::child<QPushButton>(dialog, u"B_PRT"_s)->isEnabled(), printEnabled);
+        QCOMPARE(DialogFixture::child<QLabel>(dialog, u"R_COUNT"_s)->text(), QString::number(pupils));
+        QCOMPARE(DialogFixture::child<QLineEdit>(dialog, u"P_NO"_s)->text(), u"1"_s);
+    }
+
+    // First use ticks カラー印刷 only; clearing it clears and greys out the two
+    // boxes that depend on it, ticking it again enables them unticked.
+    void colourDependency()
+    {
+        DialogFixture f(20);
+        PrintDialog dialog(f.session, f.test.platform, f.destination);
+        QCOMPARE(dialog.chosenOptions(), qint16(PrintOption::Colour));
+        auto *holidays = DialogFixture::child<QCheckBox>(dialog, u"CHK2"_s);
+        auto *girls = DialogFixture::child<QCheckBox>(dialog, u"CHK4"_s);
+        QVERIFY(holidays->isEnabled() && girls->isEnabled());
+        DialogFixture::click(dialog, u"CHK2"_s);
+        DialogFixture::click(dialog, u"CHK3"_s);
+        QVERIFY(!holidays->isChecked() && !holidays->isEnabled() && !girls->isEnabled());
+        DialogFixture::click(dialog, u"CHK3"_s);
+        QVERIFY(!holidays->isChecked() && holidays->isEnabled() && girls->isEnabled());
+    }
+
+    // Stored options are read once: a box the user cleared stays cleared after
+    // a message box, and closing stores what the boxes show.
+    void optionsReadOnceAndStoredOnClosing()
+    {
+        DialogFixture f(20);
+        f.test.store.setValue(u"PRT_ROLL"_s, u"PRT_ROLL_F"_s, u"31"_s);
+        PrintDialog dialog(f.session, f.test.platform, f.destination);
+        QCOMPARE(dialog.chosenOptions(), qint16(31));
+        DialogFixture::click(dialog, u"CHK1"_s);
+        DialogFixture::child<QLineEdit>(dialog, u"P_NO"_s)->setText(u"abc"_s);
+        DialogFixture::click(dialog, u"B_PRT2"_s);
+        QVERIFY(!DialogFixture::child<QCheckBox>(dialog, u"CHK1"_s)->isChecked());
+        DialogFixture::click(dialog, u"B_ESC"_s);
+        QCOMPARE(f.test.store.value(u"PRT_ROLL"_s, u"PRT_ROLL_F"_s), u"29"_s);
+    }
+
+    void blankSheets_data()
+    {
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<int>("pages"); // 0: refused
+        QTest::newRow("3") << u"3"_s << 3;
+        QTest::newRow("2.5") << u"2.5"_s << 2;
+        QTest::newRow("leading blanks") << u"  4枚"_s << 4;
+        QTest::newRow("0") << u"0"_s << 0;
+        QTest::newRow("abc") << u"abc"_s << 0;
+    }
+    void blankSheets()
+    {
+        QFETCH(QString, count);
+        QFETCH(int, pages);
+        DialogFixture f(0);
+        PrintDialog dialog(f.session, f.test.platform, f.destination);
+        DialogFixture::child<QLineEdit>(dialog, u"P_NO"_s)->setText(count);
+        DialogFixture::click(dialog, u"B_PRT2"_s);
+        if (pages == 0) {
+            QCOMPARE(f.test.prompts.texts(), QStringList{u"印刷枚数を指定してください"_s});
+            QVERIFY(f.destination.runs.isEmpty());
+            return;
+        }
+        QCOMPARE(f.test.prompts.texts(), QStringList{u"出席簿用紙を印刷します"_s});
+        QCOMPARE(f.destination.runs, QList<qsizetype>{pages});
+    }
+
+    void printMonth_data()
+    {
+        QTest::addColumn<int>("pupils");
+        QTest::addColumn<QString>("side");
+        QTest::addColumn<PromptAnswer>("answer");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<int>("runs");
+        const QString confirm = u"1年2組\n\n元年5月の出席簿を印刷します"_s;
+        QTest::newRow("front") << 20 << u"OPB1"_s << PromptAnswer::Yes << QStringList{confirm} << 1;
+        QTest::newRow("answered no") << 20 << u"OPB2"_s << PromptAnswer::No << QStringList{confirm} << 0;
+        QTest::newRow("full with 18") << 18 << u"OPB3"_s << PromptAnswer::Yes << QStringList{confirm} << 1;
+        QTest::newRow("full with 19") << 19 << u"OPB3"_s << PromptAnswer::Yes
+                                      << QStringList{u"１８名以上なので全表は使用できません"_s} << 0;
+    }
+    void printMonth()
+    {
+        QFETCH(int, pupils);
+        QFETCH(QString, side);
+        QFETCH(PromptAnswer, answer);
+        QFETCH(QStringList, messages);
+        QFETCH(int, runs);
+        DialogFixture f(pupils);
+        f.test.prompts.answers.push_back(answer);
+        PrintDialog dialog(f.session, f.test.platform, f.destination);
+        DialogFixture::click(dialog, side);
+        DialogFixture::click(dialog, u"B_PRT"_s);
+        QCOMPARE(f.test.prompts.texts(), messages);
+        QCOMPARE(f.destination.runs.size(), runs);
+        if (runs > 0)
+            QCOMPARE(f.destination.runs.first(), 1);
+    }
+
+    void printerFailureNamesThePrinter()
+    {
+        DialogFixture f(5);
+        f.destination.failing = true;
+        PrintDialog dialog(f.session, f.test.platform, f.destination);
+        DialogFixture::click(dialog, u"B_PRT"_s);
+        QCOMPARE(f.test.prompts.texts().last(), u"プリンタ「テストプリンタ」に印刷できませんでした"_s);
+    }
+
+    void pdfOfTheChosenSheet()
+    {
+        DialogFixture f(20);
+        PrintDialog dialog(f.session, f.test.platform, f.destination);
+        QString proposed;
+        const QString path = f.test.folder.filePath(u"sheet.pdf"_s);
+        dialog.setSavePathChooser([&](QWidget *, const QString &name) {
+            proposed = name;
+            return path;
+        });
+        DialogFixture::click(dialog, u"OPB2"_s);
+        DialogFixture::click(dialog, u"B_PDF"_s);
+        QCOMPARE(proposed, u"2019_5_1年2組_裏.pdf"_s);
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.readAll().count("/Type /Page\n"), 1);
+        QVERIFY(f.test.prompts.messages.isEmpty());
+    }
+};
+
+VELTRA_TEST(PrintDialogTest)
+
+#include "printdialog_test.moc"
