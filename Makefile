@@ -6,7 +6,7 @@ DEMO       ?= demo-work
 FUZZ_SECONDS ?= 30
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps configure build run test fuzz bench trial clean
+.PHONY: all deps configure build run test fuzz bench trial clean print-check
 
 all: build
 
@@ -26,6 +26,9 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+print-check: build
+	./scripts/print-check.sh $(BUILD)
 
 fuzz:
 	VELTRA_FUZZ_DEPS=1 ./scripts/install-deps.sh

@@ -11,6 +11,9 @@ packages=(
   qt6-translations-l10n
   xvfb xauth
 )
+if [ "${VELTRA_PRINT_DEPS:-0}" = 1 ]; then
+  packages+=(cups printer-driver-cups-pdf poppler-utils python3)
+fi
 if [ "${VELTRA_FUZZ_DEPS:-0}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev)
 fi

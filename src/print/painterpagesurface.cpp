@@ -32,9 +32,12 @@ bool PainterPageSurface::open(PageOrientation orientation)
     m_device.setPageSize(QPageSize(QPageSize::A4));
     m_device.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
                                                                           : QPageLayout::Portrait);
-    const QMarginsF margins =
-        m_margins ? m_margins->margins(paperSize(orientation)) : m_device.pageLayout().minimumMargins();
-    m_device.setPageMargins(margins, QPageLayout::Millimeter);
+    if (m_margins) {
+        m_device.setPageMargins(m_margins->margins(paperSize(orientation)), QPageLayout::Millimeter);
+    } else {
+        const QPageLayout layout = m_device.pageLayout();
+        m_device.setPageMargins(layout.minimumMargins(), layout.units());
+    }
     if (!m_painter.begin(&m_device))
         return false;
     m_painter.setRenderHint(QPainter::Antialiasing);
