@@ -216,6 +216,23 @@ private slots:
         click(u"B_CLOSE"_s);
         QCOMPARE(savedList().ClassCount, titles.size());
     }
+
+    void anUnreadableClassListIsReplacedOnlyWhenTheUserAgrees()
+    {
+        const QString path = ClassListFile::filePath(m_session->Settings.WorkFolder);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("damaged");
+        file.close();
+        m_session->ClassListUnreadable = true;
+        add(u"OPT1"_s, u"1"_s, {}, u"1"_s);
+        m_test->prompts.answers = {PromptAnswer::No};
+        click(u"B_CLOSE"_s);
+        QVERIFY(!m_form->isVisible());
+        QCOMPARE(m_test->prompts.messages.value(0).buttons, PromptButtons::YesNo);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("damaged"));
+    }
 };
 
 VELTRA_TEST(ClassSetFormTest)

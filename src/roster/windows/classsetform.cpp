@@ -1,9 +1,9 @@
 #include "classsetform.h"
 
-#include "data/classlistfile.h"
 #include "data/session.h"
 #include "register/registerfont.h"
 #include "roster/classlistedit.h"
+#include "ui/classlistsave.h"
 #include "ui/dialogparts.h"
 #include "ui/platform.h"
 
@@ -205,8 +205,6 @@ void ClassSetForm::deleteSelectedClasses()
 
 void ClassSetForm::done(int result)
 {
-    const SaveResult saved = ClassListFile::save(m_session.Settings.WorkFolder, m_session.Classes);
-    if (!saved.ok)
-        tell(m_platform, this, u"クラス設定の保存に失敗しました\n%1"_s.arg(saved.error), PromptIcon::Warning);
+    saveClassList(m_session, m_platform, this);
     RememberedDialog::done(result);
 }

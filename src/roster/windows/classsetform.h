@@ -12,7 +12,8 @@ struct Session;
 
 // CLASS_SET: the class list. Classes of the three kinds are added from the
 // boxes, selected rows are deleted, and the list is shown in its sorted order.
-// However the window closes, the list is written to CLASS.CSD.
+// However the window closes, the list is written to CLASS.CSD (never over a
+// CLASS.CSD that could not be read unless the user agrees).
 class ClassSetForm : public RememberedDialog
 {
     Q_OBJECT
