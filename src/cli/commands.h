@@ -39,6 +39,7 @@ ExitStatus runDemo(const QStringList &arguments, CommandOutput &output);
 ExitStatus runHolidays(const QStringList &arguments, CommandOutput &output);
 ExitStatus runRoster(const QStringList &arguments, CommandOutput &output);
 ExitStatus runPrint(const QStringList &arguments, CommandOutput &output);
+ExitStatus runTotals(const QStringList &arguments, CommandOutput &output);
 
 // Helpers shared by the commands.
 ExitStatus usageError(CommandOutput &output, const QString &usage);

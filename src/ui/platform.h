@@ -26,7 +26,7 @@ struct PromptMessage
     friend bool operator==(const PromptMessage &, const PromptMessage &) = default;
 };
 
-// Message boxes and the file-open dialog.
+// Message boxes and the file dialogs.
 class Prompts
 {
 public:
@@ -35,6 +35,9 @@ public:
     // An empty text when the user cancels.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                                  const QString &filter) = 0;
+    // The file to write, proposed as `path`; an empty text when the user
+    // cancels, and always for prompts that cannot ask.
+    virtual QString saveFileName(QWidget *, const QString &, const QString &, const QString &) { return {}; }
 };
 
 class Clock

@@ -77,6 +77,11 @@ QString WidgetPrompts::openFileName(QWidget *parent, const QString &caption, con
     return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
+QString WidgetPrompts::saveFileName(QWidget *parent, const QString &caption, const QString &path, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, path, filter);
+}
+
 QDate SystemClock::today() const
 {
     return QDate::currentDate();

@@ -9,6 +9,7 @@ public:
     PromptAnswer ask(QWidget *parent, const PromptMessage &message) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &path, const QString &filter) override;
 };
 
 class SystemClock : public Clock

@@ -25,6 +25,16 @@ public:
     }
     QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
     {
+        return nextFileName();
+    }
+    // The proposed path is kept in `proposedPaths`.
+    QString saveFileName(QWidget *, const QString &, const QString &path, const QString &) override
+    {
+        proposedPaths.append(path);
+        return nextFileName();
+    }
+    QString nextFileName()
+    {
         if (fileNames.empty())
             return {};
         const QString name = fileNames.front();
@@ -42,7 +52,8 @@ public:
 
     QList<PromptMessage> messages;
     std::deque<PromptAnswer> answers;
-    std::deque<QString> fileNames;
+    std::deque<QString> fileNames; // answers of both file dialogs, in turn
+    QStringList proposedPaths;
 };
 
 class FixedClock : public Clock

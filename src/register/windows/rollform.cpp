@@ -18,6 +18,7 @@
 #include "sheetpanel.h"
 #include "sheetsurface.h"
 #include "typedtext.h"
+#include "ui/documentwindow.h"
 #include "ui/platform.h"
 #include "ui/twips.h"
 
@@ -26,8 +27,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QToolButton>
@@ -120,8 +119,7 @@ RollForm::~RollForm() = default;
 
 QRect RollForm::pixelRect(QRect twips) const
 {
-    return QRect(twipsToPixels(twips.x(), logicalDpiX()), twipsToPixels(twips.y(), logicalDpiY()),
-                 twipsToPixels(twips.width(), logicalDpiX()), twipsToPixels(twips.height(), logicalDpiY()));
+    return twipsToPixelRect(*this, twips);
 }
 
 // The top band and the sheet lie on a page that scrolls sideways when the
@@ -269,11 +267,7 @@ void RollForm::showEvent(QShowEvent *event)
 // least the width that shows the names and most day columns.
 void RollForm::placeInMainWindow()
 {
-    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
-    if (!frame || !frame->mdiArea() || frame->isMaximized())
-        return;
-    const QSize room = frame->mdiArea()->viewport()->size();
-    frame->setGeometry(0, 0, std::max(room.width(), twipsToPixels(LeastWidth, logicalDpiX())), room.height());
+    placeInDocumentArea(*this, LeastWidth);
 }
 
 void RollForm::clickSheet(QPoint at)

@@ -1,0 +1,98 @@
+#include "totalscsv.h"
+
+#include "data/cp932.h"
+#include "data/loadfile.h"
+
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace TotalsCsv {
+
+namespace {
+
+const QStringList TotalsHeader{u"NO"_s,       u"学年"_s, u"氏名"_s,   u"性別"_s,      u"授業日数"_s, u"出席日数"_s,
+                               u"病気"_s,     u"事故"_s, u"欠席計"_s, u"出席停止"_s,  u"忌引"_s,     u"特欠"_s,
+                               u"忌引等計"_s, u"遅刻"_s, u"早退"_s,   u"出席休業日"_s};
+
+const QStringList RecordsHeader{u"NO"_s,
+                                u"学年"_s,
+                                u"氏名"_s,
+                                u"性別"_s,
+                                u"授業日数"_s,
+                                u"出席停止・忌引等の日数"_s,
+                                u"出席しなければならない日数"_s,
+                                u"欠席日数"_s,
+                                u"出席日数"_s};
+
+QStringList pupilFields(int number, const TotalsRow &row)
+{
+    return {QString::number(number), row.Grade > 0 ? QString::number(row.Grade) : QString(), row.Name, row.Sex};
+}
+
+QStringList totalsLine(int number, const TotalsRow &row)
+{
+    QStringList fields = pupilFields(number, row);
+    fields.append(QString::number(row.schoolDays()));
+    for (const int counter : row.Stat)
+        fields.append(QString::number(counter));
+    return fields;
+}
+
+QStringList recordsLine(int number, const TotalsRow &row)
+{
+    using namespace StatColumn;
+    const int present = row.Stat[Present];
+    const int absent = row.Stat[AbsentTotal];
+    const int excused = row.Stat[ExcusedTotal];
+    QStringList fields = pupilFields(number, row);
+    for (const int figure : {present + absent + excused, excused, present + absent, absent, present})
+        fields.append(QString::number(figure));
+    return fields;
+}
+
+QString line(const QStringList &fields)
+{
+    QStringList quoted;
+    for (const QString &text : fields)
+        quoted.append(field(text));
+    return quoted.join(u',') + u"\r\n"_s;
+}
+
+} // namespace
+
+QString field(const QString &text)
+{
+    static const QString NeedsQuotes = u",\"\r\n"_s;
+    if (std::none_of(text.begin(), text.end(), [](QChar c) { return NeedsQuotes.contains(c); }))
+        return text;
+    QString doubled = text;
+    doubled.replace(u'"', u"\"\""_s);
+    return u'"' + doubled + u'"';
+}
+
+QString toText(const Totals &totals, Layout layout)
+{
+    const bool records = layout == Layout::Records;
+    QString text = line(records ? RecordsHeader : TotalsHeader);
+    for (qsizetype r = 0; r < totals.rows.size(); ++r)
+        text += line(records ? recordsLine(int(r) + 1, totals.rows[r]) : totalsLine(int(r) + 1, totals.rows[r]));
+    return text;
+}
+
+QByteArray toBytes(const Totals &totals, Layout layout, QString *error)
+{
+    const QString text = Cp932::mapLookAlikes(toText(totals, layout));
+    if (std::optional<QByteArray> bytes = Cp932::tryEncode(text))
+        return *bytes;
+    if (error)
+        *error = Cp932::unencodableMessage(Cp932::firstUnencodable(text).value_or(U'?'));
+    return {};
+}
+
+SaveResult save(const QString &path, const Totals &totals, Layout layout)
+{
+    return saveDataFile(path, [&](QString *error) { return toBytes(totals, layout, error); });
+}
+
+} // namespace TotalsCsv

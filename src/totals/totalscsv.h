@@ -1,0 +1,30 @@
+#pragma once
+
+#include "data/fileio.h"
+#include "totals.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The totals as a CSV file for spreadsheets and the school's records: code
+// page 932 (what Japanese spreadsheet programs open directly), CR LF line
+// ends, fields quoted only where a comma, quote or line break needs it.
+namespace TotalsCsv {
+
+enum class Layout {
+    Totals,  // the totals table: NO, 学年, 氏名, 性別, 授業日数, the eleven counters
+    Records, // the attendance section of the permanent record (指導要録), in its order
+};
+
+// One field as RFC 4180 writes it.
+QString field(const QString &text);
+
+QString toText(const Totals &totals, Layout layout);
+// The file's bytes; empty and `error` set when a name holds a character that
+// code page 932 cannot store.
+QByteArray toBytes(const Totals &totals, Layout layout, QString *error = nullptr);
+
+// Writes atomically; a failure leaves any previous file as it was.
+SaveResult save(const QString &path, const Totals &totals, Layout layout);
+
+} // namespace TotalsCsv

@@ -1,0 +1,227 @@
+#include "rolltotal.h"
+
+#include "calendar/era.h"
+#include "data/session.h"
+#include "totals/totalstable.h"
+#include "totals/totalstext.h"
+#include "totalssurface.h"
+#include "ui/documentwindow.h"
+#include "ui/platform.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+using namespace TotalsTable;
+
+namespace {
+
+// Design positions in twips from the window's top left.
+constexpr int TableLeft = 720;
+constexpr int HeadingsTop = 360;
+constexpr int RowsTop = HeadingsTop + HeadingHeight - 20;
+constexpr int RowsExtra = 80; // a glimpse of the row below the last whole one
+constexpr int OptionsLeft = 7440;
+constexpr int OptionsTop = 480;
+constexpr int OptionPitch = 360;
+constexpr QSize OptionSize{1300, 300};
+constexpr QRect CsvButtonArea{OptionsLeft, 2040, 1300, 400};
+constexpr int LineHeight = 280;
+// Window height that LayoutTotals leaves to neither the headings nor the rows:
+// the frame, and the two lines under the table.
+constexpr int ReservedHeight = 800 + 2 * LineHeight;
+
+// The window's least width when it opens in the main window.
+constexpr int LeastWidth = 11500;
+constexpr int OpeningHeight = 9000;
+
+} // namespace
+
+RollTotal::RollTotal(Session &session, Platform &platform, QWidget *parent)
+    : QWidget(parent)
+    , m_session(session)
+    , m_platform(platform)
+{
+    setObjectName(u"ROLL_TOTAL"_s);
+    setWindowTitle(TotalsText::className(classEntry()) + u" 集計"_s);
+    // The totals read the month files themselves; no month stays open meanwhile.
+    AppState &state = m_session.State;
+    state.OpenSheet = u"TOTAL"_s;
+    state.HeiseiYear = 0;
+    state.Month = 0;
+    m_session.Register.reset();
+    m_session.Statistics = {};
+
+    const bool gradeColumn = state.ClassKind > 0;
+    m_headings = new TotalsSurface(
+        u"K_LIST"_s, [this, gradeColumn](SheetCanvas &canvas) { drawHeadings(canvas, gradeColumn, HeadingHeight); },
+        this);
+    m_rows = new TotalsSurface(
+        u"D_LIST"_s,
+        [this, gradeColumn](SheetCanvas &canvas) {
+            drawRows(canvas, {m_totals, gradeColumn});
+        },
+        this);
+    m_scroll = new QScrollBar(Qt::Vertical, this);
+    m_scroll->setObjectName(u"V_SCL"_s);
+    connect(m_scroll, &QScrollBar::valueChanged, this, [this](int value) { m_rows->setOrigin(value * RowHeight); });
+    m_months = new QLabel(this);
+    m_months->setObjectName(u"MONTHS"_s);
+    m_longAbsence = new QLabel(this);
+    m_longAbsence->setObjectName(u"LONG_ABSENCE"_s);
+    buildOptions();
+    buildCsvButton();
+
+    m_headings->setGeometry(pixelRect({TableLeft, HeadingsTop, Width, HeadingHeight}));
+    resize(pixelRect({0, 0, LeastWidth, OpeningHeight}).size());
+}
+
+RollTotal::~RollTotal() = default;
+
+QRect RollTotal::pixelRect(QRect twips) const
+{
+    return twipsToPixelRect(*this, twips);
+}
+
+void RollTotal::buildOptions()
+{
+    for (int term = 0; term < TotalsTerm::Count; ++term) {
+        auto *option = new QRadioButton(TotalsText::termCaption(term), this);
+        option->setObjectName(u"OPT1_%1"_s.arg(term));
+        option->setGeometry(pixelRect({{OptionsLeft, OptionsTop + OptionPitch * term}, OptionSize}));
+        connect(option, &QRadioButton::clicked, this, [this, term] { showTerm(term); });
+        m_options[term] = option;
+    }
+}
+
+void RollTotal::buildCsvButton()
+{
+    auto *button = new QPushButton(u"CSV保存"_s, this);
+    button->setObjectName(u"B_CSV"_s);
+    button->setGeometry(pixelRect(CsvButtonArea));
+    auto *layouts = new QMenu(button);
+    const auto addLayout = [this, layouts](const QString &name, const QString &caption, TotalsCsv::Layout layout) {
+        QAction *action = layouts->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, [this, layout] { askAndSaveCsv(layout); });
+    };
+    addLayout(u"CSV_TOTALS"_s, u"集計表"_s, TotalsCsv::Layout::Totals);
+    addLayout(u"CSV_RECORDS"_s, u"指導要録用"_s, TotalsCsv::Layout::Records);
+    button->setMenu(layouts);
+}
+
+ClassEntry RollTotal::classEntry() const
+{
+    const AppState &state = m_session.State;
+    return {state.ClassKind, state.ClassGrade,    state.ClassGrade2,
+            state.ClassName, state.ClassCategory, state.ClassTitle};
+}
+
+void RollTotal::showTerm(int term)
+{
+    m_options[term]->setChecked(true);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_totals =
+        ComputeTotals(m_session.State.MonthFolder, JapaneseEra::gregorianFromHeisei(m_session.State.TotalsYear), term);
+    QApplication::restoreOverrideCursor();
+
+    m_months->setText(TotalsText::monthsLine(m_totals));
+    m_longAbsence->setText(TotalsText::longAbsenceLine(m_totals));
+    m_longAbsence->setStyleSheet(longAbsenceCount(m_totals) > 0 ? u"color: red"_s : QString());
+    setScrollRange();
+    m_rows->update();
+    if (const QString unreadable = TotalsText::unreadableMessage(m_totals); !unreadable.isEmpty())
+        tell(m_platform, this, unreadable, PromptIcon::Warning);
+}
+
+void RollTotal::setScrollRange()
+{
+    const int rows = int(m_totals.rows.size());
+    m_scroll->setMaximum(rows < m_visibleRows ? 0 : rows - m_visibleRows + 2);
+    m_scroll->setPageStep(m_visibleRows);
+}
+
+void RollTotal::layoutTotals(int windowHeight)
+{
+    m_visibleRows = std::max(1, (windowHeight - HeadingHeight - ReservedHeight) / RowHeight);
+    const int rowsHeight = m_visibleRows * RowHeight + RowsExtra;
+    m_rows->setGeometry(pixelRect({TableLeft, RowsTop, Width, rowsHeight}));
+    const QRect rows = m_rows->geometry();
+    m_scroll->setGeometry(rows.right() + 1, rows.top(), m_scroll->sizeHint().width(), rows.height());
+    const int linesTop = RowsTop + rowsHeight + 60;
+    m_months->setGeometry(pixelRect({TableLeft, linesTop, Width + 3000, LineHeight}));
+    m_longAbsence->setGeometry(pixelRect({TableLeft, linesTop + LineHeight, Width, LineHeight}));
+    setScrollRange();
+    m_headings->update();
+    m_scroll->setValue(0);
+    m_rows->update();
+}
+
+void RollTotal::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layoutTotals(pixelsToTwips(height(), logicalDpiY()));
+}
+
+// Form_Load: the window takes the main window's client area, at least LeastWidth wide.
+void RollTotal::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_placed) {
+        m_placed = true;
+        placeInDocumentArea(*this, LeastWidth);
+    }
+}
+
+QString RollTotal::proposedCsvPath(TotalsCsv::Layout layout) const
+{
+    const AppState &state = m_session.State;
+    QString name = JapaneseEra::schoolYearTitle(m_totals.schoolYear) + u'_' + TotalsText::termCaption(m_totals.term)
+                   + u'_' + state.ClassTitle.trimmed();
+    if (layout == TotalsCsv::Layout::Records)
+        name += u"_指導要録用"_s;
+    return QDir(state.MonthFolder).filePath(name + u".csv"_s);
+}
+
+void RollTotal::askAndSaveCsv(TotalsCsv::Layout layout)
+{
+    if (m_totals.rows.isEmpty()) {
+        tell(m_platform, this, u"保存するデータが有りません"_s);
+        return;
+    }
+    const QString path =
+        m_platform.prompts.saveFileName(this, u"CSV保存"_s, proposedCsvPath(layout), u"CSVファイル (*.csv)"_s);
+    if (!path.isEmpty())
+        saveCsv(path, layout);
+}
+
+bool RollTotal::saveCsv(const QString &path, TotalsCsv::Layout layout)
+{
+    const SaveResult result = TotalsCsv::save(path, m_totals, layout);
+    if (!result.ok) {
+        QString text = u"CSVファイルの保存に失敗しました\n"_s + QDir::toNativeSeparators(result.path);
+        if (!result.error.isEmpty())
+            text += u'\n' + result.error;
+        tell(m_platform, this, text, PromptIcon::Warning);
+    }
+    return result.ok;
+}
+
+void RollTotal::closeEvent(QCloseEvent *event)
+{
+    AppState &state = m_session.State;
+    state.HeiseiYear = 0;
+    state.Month = 0;
+    state.OpenSheet.clear();
+    event->accept();
+    emit closed();
+}

@@ -1,0 +1,81 @@
+#include "cli/commands.h"
+#include "clitestfiles.h"
+#include "data/cp932.h"
+#include "data/monthfile.h"
+#include "testregistry.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TotalsCommandTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void usage_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("no folder") << QStringList{u"--school-year"_s, u"2004"_s, u"--term"_s, u"1"_s};
+        QTest::newRow("term 5") << QStringList{u"--folder"_s, u"."_s,      u"--school-year"_s,
+                                               u"2004"_s,     u"--term"_s, u"5"_s};
+        QTest::newRow("unknown layout") << QStringList{u"--folder"_s, u"."_s, u"--school-year"_s, u"2004"_s,
+                                                       u"--term"_s,   u"1"_s, u"--csv-layout"_s,  u"yearly"_s};
+        QTest::newRow("option without value")
+            << QStringList{u"--folder"_s, u"."_s, u"--school-year"_s, u"2004"_s, u"--term"_s};
+    }
+
+    void usage()
+    {
+        QFETCH(QStringList, arguments);
+        CommandOutput output;
+        QCOMPARE(runCommand(QStringList{u"totals"_s} + arguments, output), ExitStatus::UsageError);
+        QVERIFY(output.err.contains(u"veltra-cli totals"_s));
+    }
+
+    // An unreadable month is named on stderr and in the months; the totals
+    // of the other months are still printed and saved, and the command succeeds.
+    void unreadableMonthStillGivesTotals()
+    {
+        QTemporaryDir folder;
+        RegisterMonth april;
+        april.PupilCount = 1;
+        april.Pupils[0].Name = u"甲"_s;
+        april.Pupils[0].Sex = u"男"_s;
+        QVERIFY(MonthFile::save(folder.filePath(u"2004_4.ROD"_s), april).ok);
+        QVERIFY(writeFile(folder.filePath(u"2004_6.ROD"_s), "garbage"));
+        const QString csv = folder.filePath(u"records.csv"_s);
+
+        CommandOutput output;
+        QCOMPARE(runCommand({u"totals"_s, u"--folder"_s, folder.path(), u"--school-year"_s, u"2004"_s, u"--term"_s,
+                             u"1"_s, u"--csv"_s, csv, u"--csv-layout"_s, u"records"_s},
+                            output),
+                 ExitStatus::Success);
+        QCOMPARE(output.out,
+                 u"{\"schoolYear\":2004,\"term\":1,\"months\":[{\"year\":2004,\"month\":4,\"status\":\"read\"},"
+                 u"{\"year\":2004,\"month\":5,\"status\":\"missing\"},"
+                 u"{\"year\":2004,\"month\":6,\"status\":\"unreadable\"},"
+                 u"{\"year\":2004,\"month\":7,\"status\":\"missing\"},"
+                 u"{\"year\":2004,\"month\":8,\"status\":\"missing\"}],"
+                 u"\"rows\":[{\"no\":1,\"name\":\"甲\",\"sex\":\"男\",\"grade\":0,\"schoolDays\":30,"
+                 u"\"stat\":[30,0,0,0,0,0,0,0,0,0,0]}]}\n"_s.toUtf8());
+        QVERIFY(output.err.contains(folder.filePath(u"2004_6.ROD"_s)));
+        QCOMPARE(Cp932::decode(readFile(csv)).value_or(QString()).section(u"\r\n"_s, 1),
+                 u"1,,甲,男,30,0,30,0,30\r\n"_s);
+    }
+
+    void missingFolderIsAnInputError()
+    {
+        QTemporaryDir folder;
+        CommandOutput output;
+        QCOMPARE(runCommand({u"totals"_s, u"--folder"_s, folder.filePath(u"none"_s), u"--school-year"_s, u"2004"_s,
+                             u"--term"_s, u"4"_s},
+                            output),
+                 ExitStatus::InputError);
+        QVERIFY(output.out.isEmpty());
+    }
+};
+
+VELTRA_TEST(TotalsCommandTest)
+#include "totalscommand_test.moc"
