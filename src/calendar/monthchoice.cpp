@@ -42,12 +42,11 @@ MonthFolders monthFolders(const ProgramSettings &settings, int schoolYear, const
             QDir::toNativeSeparators(QDir(yearFolder).filePath(classTitle.trimmed()))};
 }
 
-void applyMonthChoice(AppState &state, const ProgramSettings &settings, const ClassEntry &classEntry,
-                      const YearMonth &yearMonth)
+namespace {
+
+void applyClass(AppState &state, const ProgramSettings &settings, const ClassEntry &classEntry, int schoolYear)
 {
-    state.HeiseiYear = qint16(JapaneseEra::heiseiFromGregorian(yearMonth.gregorianYear));
-    state.Month = qint16(yearMonth.month);
-    const MonthFolders folders = monthFolders(settings, schoolYearOf(yearMonth), classEntry.Title);
+    const MonthFolders folders = monthFolders(settings, schoolYear, classEntry.Title);
     state.YearFolder = folders.yearFolder;
     state.MonthFolder = folders.monthFolder;
     state.ClassKind = classEntry.Kind;
@@ -56,4 +55,27 @@ void applyMonthChoice(AppState &state, const ProgramSettings &settings, const Cl
     state.ClassName = classEntry.ClassName;
     state.ClassCategory = classEntry.Category;
     state.ClassTitle = classEntry.Title;
+}
+
+} // namespace
+
+void applyMonthChoice(AppState &state, const ProgramSettings &settings, const ClassEntry &classEntry,
+                      const YearMonth &yearMonth)
+{
+    state.HeiseiYear = qint16(JapaneseEra::heiseiFromGregorian(yearMonth.gregorianYear));
+    state.Month = qint16(yearMonth.month);
+    applyClass(state, settings, classEntry, schoolYearOf(yearMonth));
+}
+
+int proposedSchoolYear(const AppState &state, const QDate &today)
+{
+    if (state.TotalsYear != 0)
+        return JapaneseEra::gregorianFromHeisei(state.TotalsYear);
+    return schoolYearOf({today.year(), today.month()});
+}
+
+void applyTotalsChoice(AppState &state, const ProgramSettings &settings, const ClassEntry &classEntry, int schoolYear)
+{
+    state.TotalsYear = qint16(JapaneseEra::heiseiFromGregorian(schoolYear));
+    applyClass(state, settings, classEntry, schoolYear);
 }

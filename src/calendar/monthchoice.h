@@ -42,3 +42,11 @@ MonthFolders monthFolders(const ProgramSettings &settings, int schoolYear, const
 // Makes the month of `classEntry` the open month of AppState.
 void applyMonthChoice(AppState &state, const ProgramSettings &settings, const ClassEntry &classEntry,
                       const YearMonth &yearMonth);
+
+// The school year the totals dialog proposes: the one chosen before in this
+// run, else the school year of today (the previous year from January to March).
+int proposedSchoolYear(const AppState &state, const QDate &today);
+
+// Makes `classEntry` of `schoolYear` the class of the totals: TotalsYear, the
+// class fields and the folders. The open month's year and month stay.
+void applyTotalsChoice(AppState &state, const ProgramSettings &settings, const ClassEntry &classEntry, int schoolYear);

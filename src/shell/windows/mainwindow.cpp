@@ -18,6 +18,8 @@
 #include "register/windows/rollform.h"
 #include "roster/windows/classsetform.h"
 #include "roster/windows/rosterform.h"
+#include "totals/windows/rolltotal.h"
+#include "totalsdialog.h"
 #include "ui/platform.h"
 #include "ui/programlook.h"
 #include "ui/storefailure.h"
@@ -82,7 +84,7 @@ void MainWindow::createMenus()
     };
     QMenu *file = addMenu(u"M_FAILE"_s, u"ファイル"_s);
     connect(addItem(file, u"M0_NEW"_s, u"新規作成"_s), &QAction::triggered, this, &MainWindow::runMonthCommand);
-    addItem(file, u"M0_TOTAL"_s, u"集計"_s);
+    connect(addItem(file, u"M0_TOTAL"_s, u"集計"_s), &QAction::triggered, this, &MainWindow::runTotalsCommand);
     connect(addItem(file, u"M0_PRT_SET"_s, u"プリンタ設定"_s), &QAction::triggered, this, &MainWindow::runPrinterSetup);
 
     QMenu *settings = addMenu(u"M_SET"_s, u"設定"_s);
@@ -111,7 +113,7 @@ QWidget *MainWindow::createCommandBar()
         return button;
     };
     connect(addButton(u"B_MONTH"_s, u"月データ"_s), &QPushButton::clicked, this, &MainWindow::runMonthCommand);
-    addButton(u"B_TOTAL"_s, u"集計"_s);
+    connect(addButton(u"B_TOTAL"_s, u"集計"_s), &QPushButton::clicked, this, &MainWindow::runTotalsCommand);
     m_holidayButton = addButton(u"B_HOLIDAY"_s, u"休日設定"_s);
     m_rosterButton = addButton(u"B_MEIBO"_s, u"名簿読込"_s);
     m_printButton = addButton(u"B_PRT"_s, u"印刷"_s);
@@ -271,6 +273,36 @@ void MainWindow::openRegisterEditor(MonthAccess access)
         m_editor = editor;
         window->showMaximized();
         showDocumentButtons(readOnly ? Document::ReadOnlyRegister : Document::RegisterEditor);
+    } catch (const std::bad_alloc &) {
+        tell(m_platform, this, u"リソースメモリーが不足しています"_s, PromptIcon::None, QString());
+    }
+}
+
+void MainWindow::runTotalsCommand()
+{
+    setBusyPointer(false);
+    if (!closeDocuments())
+        return;
+    TotalsDialog dialog(m_session, m_platform, this);
+    dialog.exec();
+    const AppState &state = m_session.State;
+    if (state.TotalsYear == 0)
+        return;
+    m_periodLabel->setText(JapaneseEra::schoolYearTitle(JapaneseEra::gregorianFromHeisei(state.TotalsYear)));
+    m_classLabel->setText(state.ClassTitle);
+    openTotalsWindow();
+}
+
+void MainWindow::openTotalsWindow()
+{
+    try {
+        auto *totals = new RollTotal(m_session, m_platform);
+        QMdiSubWindow *window = m_documents->addSubWindow(totals);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        connect(totals, &RollTotal::closed, this, [this] { showDocumentButtons(Document::None); });
+        m_totals = totals;
+        window->showMaximized();
+        showDocumentButtons(Document::Totals);
     } catch (const std::bad_alloc &) {
         tell(m_platform, this, u"リソースメモリーが不足しています"_s, PromptIcon::None, QString());
     }

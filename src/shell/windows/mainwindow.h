@@ -14,6 +14,7 @@ class QLabel;
 class QMdiArea;
 class QPushButton;
 class RollForm;
+class RollTotal;
 struct Platform;
 struct Session;
 
@@ -45,6 +46,10 @@ public:
     void openMonth();
     // The one place where the register editor opens on the open month.
     void openRegisterEditor(MonthAccess access = {});
+    // 集計: closes the open document, asks for the school year and class in
+    // F_SET2 and opens the totals window on them.
+    void runTotalsCommand();
+    void openTotalsWindow();
     // Closes the document windows (the register editor writes its month);
     // false when one of them stays open.
     bool closeDocuments();
@@ -89,6 +94,7 @@ private:
     PrinterChoice m_printer;
     QMdiArea *m_documents = nullptr;
     QPointer<RollForm> m_editor;
+    QPointer<RollTotal> m_totals;
     QPointer<HelpWindow> m_help;
     QLabel *m_periodLabel = nullptr; // Label1
     QLabel *m_classLabel = nullptr;  // Label2

@@ -3,19 +3,14 @@
 #include "calendar/era.h"
 #include "data/folderpath.h"
 #include "data/session.h"
-#include "roster/classtitle.h"
 #include "ui/dialogparts.h"
 #include "ui/erayearentry.h"
 #include "ui/platform.h"
 #include "ui/updownbuttons.h"
 
-#include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
 
 using namespace Qt::StringLiterals;
@@ -36,13 +31,11 @@ QLineEdit *monthBox(QWidget *parent)
 } // namespace
 
 MonthDialog::MonthDialog(Session &session, Platform &platform, QWidget *parent)
-    : RememberedDialog(platform, u"F_SET"_s, parent)
-    , m_session(session)
+    : ChoiceDialog(session, platform, u"F_SET"_s, parent)
 {
     setWindowTitle(u"出席簿作成月"_s);
     createControls();
     showYearMonth(proposedMonth(m_session.State, m_platform.clock.today()));
-    fillClasses();
 }
 
 void MonthDialog::createControls()
@@ -51,11 +44,6 @@ void MonthDialog::createControls()
     m_month = monthBox(this);
     auto *upDown = new UpDownButtons(this);
     upDown->setObjectName(u"M_UD"_s);
-    m_classes = new QComboBox(this);
-    m_classes->setObjectName(u"CLASS_NAME"_s);
-    m_classes->setMinimumContentsLength(12);
-    const ConfirmRow buttons = confirmRow(this, u"OK"_s, u"ＯＫ"_s, u"ESC"_s);
-    m_ok = buttons.confirm;
 
     auto *yearMonthRow = new QHBoxLayout;
     yearMonthRow->addWidget(m_year);
@@ -65,34 +53,13 @@ void MonthDialog::createControls()
     yearMonthRow->addWidget(namedLabel(u"Label2"_s, u"月分"_s, this));
     yearMonthRow->addStretch();
 
-    auto *layout = new QGridLayout(this);
-    layout->addWidget(namedLabel(u"Label3"_s, u"作成する出席簿の年月"_s, this), 0, 0, 1, 2);
-    layout->addLayout(yearMonthRow, 1, 0, 1, 2);
-    layout->addWidget(namedLabel(u"Label5"_s, u"クラス名"_s, this), 2, 0);
-    layout->addWidget(m_classes, 2, 1);
-    layout->addLayout(buttons.layout, 3, 0, 1, 2);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOut(u"作成する出席簿の年月"_s, yearMonthRow);
 
     connect(upDown, &UpDownButtons::stepped, this, &MonthDialog::stepMonth);
     connect(m_year->yearBox(), &QLineEdit::returnPressed, this, &MonthDialog::yearEntered);
     connect(m_month, &QLineEdit::returnPressed, this, &MonthDialog::confirm);
     connect(m_year->yearBox(), &QLineEdit::editingFinished, this, &MonthDialog::followMonth);
     connect(m_month, &QLineEdit::editingFinished, this, &MonthDialog::followMonth);
-    connect(m_ok, &QPushButton::clicked, this, &MonthDialog::confirm);
-    connect(buttons.cancel, &QPushButton::clicked, this, &MonthDialog::cancel);
-}
-
-void MonthDialog::fillClasses()
-{
-    const ClassList &classes = m_session.Classes;
-    int selected = -1;
-    for (int index = 0; index < classes.ClassCount; ++index) {
-        const QString &title = classes.Entries[index].Title;
-        m_classes->addItem(title);
-        if (!m_session.State.ClassTitle.isEmpty() && title == m_session.State.ClassTitle)
-            selected = index;
-    }
-    m_classes->setCurrentIndex(classes.ClassCount == 1 ? 0 : selected);
 }
 
 void MonthDialog::showYearMonth(const YearMonth &yearMonth)
@@ -139,11 +106,9 @@ void MonthDialog::yearEntered()
 
 void MonthDialog::confirm()
 {
-    const int classIndex = m_classes->currentIndex();
-    if (classIndex < 0) {
-        tell(m_platform, this, u"クラスを指定してください"_s);
+    const ClassEntry *classEntry = chosenClass();
+    if (!classEntry)
         return;
-    }
     followMonth();
     const std::optional<YearMonth> yearMonth = typedYearMonth();
     if (!yearMonth || JapaneseEra::heiseiFromGregorian(yearMonth->gregorianYear) < 1)
@@ -153,18 +118,15 @@ void MonthDialog::confirm()
         return;
     }
 
-    const ClassEntry &classEntry = m_session.Classes.Entries[classIndex];
-    if (const auto unsafe = ClassTitle::unsafeReason(classEntry.Title.trimmed())) {
-        tell(m_platform, this, ClassTitle::refusalMessage(classEntry.Title, *unsafe), PromptIcon::Warning);
+    if (!titleNamesAFolder(*classEntry))
         return;
-    }
-    const MonthFolders folders = monthFolders(m_session.Settings, schoolYearOf(*yearMonth), classEntry.Title);
+    const MonthFolders folders = monthFolders(m_session.Settings, schoolYearOf(*yearMonth), classEntry->Title);
     const std::optional<QStringList> missing = missingFolders(folders.monthFolder);
     if (!missing || !createFolders(*missing)) {
         tell(m_platform, this, u"フォルダーが作成できません"_s, PromptIcon::Warning);
         return;
     }
-    applyMonthChoice(m_session.State, m_session.Settings, classEntry, *yearMonth);
+    applyMonthChoice(m_session.State, m_session.Settings, *classEntry, *yearMonth);
     accept();
 }
 
@@ -172,25 +134,4 @@ void MonthDialog::cancel()
 {
     m_session.State.HeiseiYear = 0;
     reject();
-}
-
-void MonthDialog::showEvent(QShowEvent *event)
-{
-    RememberedDialog::showEvent(event);
-    m_ok->setFocus();
-}
-
-void MonthDialog::keyPressEvent(QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        cancel();
-        break;
-    // The boxes and buttons act on Enter themselves; no default button.
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        break;
-    default:
-        RememberedDialog::keyPressEvent(event);
-    }
 }
