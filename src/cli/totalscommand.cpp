@@ -1,8 +1,12 @@
 #include "commands.h"
 #include "jsonwriter.h"
+#include "printtarget.h"
 
+#include "data/classlistfile.h"
 #include "totals/totals.h"
 #include "totals/totalscsv.h"
+#include "totals/totalsprint.h"
+#include "totals/totalstext.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,6 +27,8 @@ struct TotalsRequest
     std::optional<int> term; // 1..4 as typed
     QString csv;
     TotalsCsv::Layout layout = TotalsCsv::Layout::Totals;
+    std::optional<PrintTarget> print;
+    QString workFolder = u"."_s;
 };
 
 bool parseArguments(const QStringList &arguments, TotalsRequest &request)
@@ -40,6 +46,11 @@ bool parseArguments(const QStringList &arguments, TotalsRequest &request)
             request.csv = value;
         else if (option == u"--csv-layout"_s && (value == u"totals"_s || value == u"records"_s))
             request.layout = value == u"records"_s ? TotalsCsv::Layout::Records : TotalsCsv::Layout::Totals;
+        else if ((option == u"--pdf"_s || option == u"--trace"_s) && !request.print)
+            request.print =
+                PrintTarget{option == u"--pdf"_s ? PrintTarget::Kind::Pdf : PrintTarget::Kind::Trace, value};
+        else if (option == u"--work-folder"_s)
+            request.workFolder = value;
         else
             return false;
     }
@@ -91,6 +102,39 @@ QByteArray totalsJson(const Totals &totals, int typedTerm)
     return json.document();
 }
 
+// The class whose folder `classFolder` is, from the work folder's class list.
+std::optional<ClassEntry> classOfFolder(const QString &workFolder, const QString &classFolder, CommandOutput &output)
+{
+    ClassList classes;
+    const LoadResult loaded = ClassListFile::load(QDir(workFolder).absolutePath(), classes);
+    if (!loaded.ok()) {
+        loadError(output, loaded);
+        return std::nullopt;
+    }
+    const QString title = QDir(classFolder).dirName();
+    for (int i = 0; i < classes.ClassCount && i < ClassSlots; ++i) {
+        if (classes.Entries[i].Title.trimmed() == title)
+            return classes.Entries[i];
+    }
+    output.err += u"%1: 学級がありません: %2\n"_s.arg(
+        QDir::toNativeSeparators(ClassListFile::filePath(QDir(workFolder).absolutePath())), title);
+    return std::nullopt;
+}
+
+ExitStatus printTotals(const TotalsRequest &request, const Totals &totals, CommandOutput &output)
+{
+    const std::optional<ClassEntry> classEntry = classOfFolder(request.workFolder, request.folder, output);
+    if (!classEntry)
+        return ExitStatus::InputError;
+    if (totals.rows.isEmpty()) {
+        output.err += u"印刷データが有りません\n"_s;
+        return ExitStatus::InputError;
+    }
+    const QString title = TotalsText::title(totals.schoolYear, totals.term, *classEntry);
+    return printTo(
+        *request.print, title, [&](PageSurface &surface) { return PrintTotals(surface, totals, *classEntry); }, output);
+}
+
 } // namespace
 
 ExitStatus runTotals(const QStringList &arguments, CommandOutput &output)
@@ -113,5 +157,5 @@ ExitStatus runTotals(const QStringList &arguments, CommandOutput &output)
         if (!saved.ok)
             return saveError(output, saved);
     }
-    return ExitStatus::Success;
+    return request.print ? printTotals(request, totals, output) : ExitStatus::Success;
 }

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 #include "clitestfiles.h"
+#include "data/classlistfile.h"
 #include "data/cp932.h"
 #include "data/monthfile.h"
 #include "testregistry.h"
@@ -63,6 +64,36 @@ private slots:
         QVERIFY(output.err.contains(folder.filePath(u"2004_6.ROD"_s)));
         QCOMPARE(Cp932::decode(readFile(csv)).value_or(QString()).section(u"\r\n"_s, 1),
                  u"1,,甲,男,30,0,30,0,30\r\n"_s);
+    }
+
+    // The printout's class comes from the work folder's class list by the
+    // folder's name; a folder the list does not know cannot be printed.
+    void traceOfThePrintout()
+    {
+        QTemporaryDir work;
+        ClassList classes;
+        classes.ClassCount = 1;
+        classes.Entries[0] = {OrdinaryClass, 1, 0, u"2"_s, {}, u"1年2組"_s};
+        QVERIFY(ClassListFile::save(work.path(), classes).ok);
+        const QString folder = work.filePath(u"data/2004/1年2組"_s);
+        QVERIFY(QDir().mkpath(folder));
+        RegisterMonth april;
+        april.PupilCount = 1;
+        april.Pupils[0].Name = u"甲"_s;
+        QVERIFY(MonthFile::save(QDir(folder).filePath(u"2004_4.ROD"_s), april).ok);
+
+        const QString trace = work.filePath(u"trace.json"_s);
+        CommandOutput output;
+        const QStringList arguments{u"totals"_s, u"--folder"_s, folder, u"--school-year"_s, u"2004"_s,  u"--term"_s,
+                                    u"1"_s,      u"--trace"_s,  trace,  u"--work-folder"_s, work.path()};
+        QCOMPARE(runCommand(arguments, output), ExitStatus::Success);
+        QVERIFY(readFile(trace).contains(u"平成16年度 １学期 出席簿の集計 1年2組"_s.toUtf8()));
+
+        classes.Entries[0].Title = u"1年3組"_s;
+        QVERIFY(ClassListFile::save(work.path(), classes).ok);
+        CommandOutput refused;
+        QCOMPARE(runCommand(arguments, refused), ExitStatus::InputError);
+        QVERIFY(refused.err.contains(u"1年2組"_s));
     }
 
     void missingFolderIsAnInputError()

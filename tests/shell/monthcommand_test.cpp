@@ -262,9 +262,11 @@ private slots:
             << u"FORM"_s << QString()
             << QList<PromptMessage>{
                    {u"担任名を入力してください"_s, u"ヴェルトラ"_s, PromptIcon::None, PromptButtons::Ok}};
-        QTest::newRow("totals") << u"TOTAL"_s << QString()
-                                << QList<PromptMessage>{{u"集計データを印刷します"_s, u"ヴェルトラ"_s, PromptIcon::None,
-                                                         PromptButtons::YesNo}};
+        QTest::newRow("totals without rows")
+            << u"TOTAL"_s << QString()
+            << QList<PromptMessage>{
+                   {u"集計データを印刷します"_s, u"ヴェルトラ"_s, PromptIcon::None, PromptButtons::YesNo},
+                   {u"印刷データが有りません"_s, u"ヴェルトラ"_s, PromptIcon::None, PromptButtons::Ok}};
     }
     void printCommand()
     {

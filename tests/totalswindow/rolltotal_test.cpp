@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -147,6 +148,13 @@ private slots:
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QVERIFY(saved.readAll().endsWith("2,,\x8E\x99\x93\xB6\x32,\x92\x6A,31,0,31,0,31\r\n"));
+
+        const QString pdf = fixture.test.folder.filePath(u"out.pdf"_s);
+        fixture.test.prompts.fileNames.push_back(pdf);
+        QTest::mouseClick(window.findChild<QPushButton *>(u"B_PDF"_s), Qt::LeftButton);
+        QFile printed(pdf);
+        QVERIFY(printed.open(QIODevice::ReadOnly));
+        QVERIFY(printed.readAll().startsWith("%PDF"));
     }
 };
 

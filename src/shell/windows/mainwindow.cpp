@@ -18,6 +18,7 @@
 #include "register/windows/rollform.h"
 #include "roster/windows/classsetform.h"
 #include "roster/windows/rosterform.h"
+#include "totals/totalsprint.h"
 #include "totals/windows/rolltotal.h"
 #include "totalsdialog.h"
 #include "ui/platform.h"
@@ -342,7 +343,19 @@ void MainWindow::openPrintDialog()
     dialog.exec();
 }
 
-void MainWindow::printTotals() {}
+void MainWindow::printTotals()
+{
+    if (!m_totals || m_totals->totals().rows.isEmpty()) {
+        tell(m_platform, this, u"印刷データが有りません"_s);
+        return;
+    }
+    const RollTotal &window = *m_totals;
+    PrinterDestination destination(m_printer.printer());
+    const PrintResult result = destination.print(
+        [&](PageSurface &surface) { return PrintTotals(surface, window.totals(), window.classEntry()); });
+    if (result != PrintResult::Printed)
+        tell(m_platform, this, u"プリンタ「%1」に印刷できませんでした"_s.arg(destination.name()), PromptIcon::Warning);
+}
 
 void MainWindow::runEnvironmentCommand()
 {

@@ -86,7 +86,7 @@ private:
     void setBusyPointer(bool busy);
     // PRT_ROLL on the open month, printing on the chosen printer.
     void openPrintDialog();
-    // The printout of the totals window (a later part of the program).
+    // The totals window's table on the chosen printer.
     void printTotals();
 
     Session &m_session;

@@ -2,6 +2,8 @@
 
 #include "calendar/era.h"
 #include "data/session.h"
+#include "print/pdfdocument.h"
+#include "totals/totalsprint.h"
 #include "totals/totalstable.h"
 #include "totals/totalstext.h"
 #include "totalssurface.h"
@@ -35,6 +37,7 @@ constexpr int OptionsTop = 480;
 constexpr int OptionPitch = 360;
 constexpr QSize OptionSize{1300, 300};
 constexpr QRect CsvButtonArea{OptionsLeft, 2040, 1300, 400};
+constexpr QRect PdfButtonArea{OptionsLeft, 2520, 1300, 400};
 constexpr int LineHeight = 280;
 // Window height that LayoutTotals leaves to neither the headings nor the rows:
 // the frame, and the two lines under the table.
@@ -117,6 +120,11 @@ void RollTotal::buildCsvButton()
     addLayout(u"CSV_TOTALS"_s, u"集計表"_s, TotalsCsv::Layout::Totals);
     addLayout(u"CSV_RECORDS"_s, u"指導要録用"_s, TotalsCsv::Layout::Records);
     button->setMenu(layouts);
+
+    auto *pdf = new QPushButton(u"PDF保存"_s, this);
+    pdf->setObjectName(u"B_PDF"_s);
+    pdf->setGeometry(pixelRect(PdfButtonArea));
+    connect(pdf, &QPushButton::clicked, this, &RollTotal::askAndSavePdf);
 }
 
 ClassEntry RollTotal::classEntry() const
@@ -182,33 +190,56 @@ void RollTotal::showEvent(QShowEvent *event)
     }
 }
 
-QString RollTotal::proposedCsvPath(TotalsCsv::Layout layout) const
+// <school year>_<term>_<class>[_指導要録用].<suffix> in the class folder.
+QString RollTotal::proposedPath(const QString &suffix) const
 {
     const AppState &state = m_session.State;
-    QString name = JapaneseEra::schoolYearTitle(m_totals.schoolYear) + u'_' + TotalsText::termCaption(m_totals.term)
-                   + u'_' + state.ClassTitle.trimmed();
-    if (layout == TotalsCsv::Layout::Records)
-        name += u"_指導要録用"_s;
-    return QDir(state.MonthFolder).filePath(name + u".csv"_s);
+    const QString name = JapaneseEra::schoolYearTitle(m_totals.schoolYear) + u'_'
+                         + TotalsText::termCaption(m_totals.term) + u'_' + state.ClassTitle.trimmed() + suffix;
+    return QDir(state.MonthFolder).filePath(name);
+}
+
+QString RollTotal::askFileName(const QString &caption, const QString &suffix, const QString &filter)
+{
+    if (m_totals.rows.isEmpty()) {
+        tell(m_platform, this, u"保存するデータが有りません"_s);
+        return {};
+    }
+    return m_platform.prompts.saveFileName(this, caption, proposedPath(suffix), filter);
 }
 
 void RollTotal::askAndSaveCsv(TotalsCsv::Layout layout)
 {
-    if (m_totals.rows.isEmpty()) {
-        tell(m_platform, this, u"保存するデータが有りません"_s);
-        return;
-    }
-    const QString path =
-        m_platform.prompts.saveFileName(this, u"CSV保存"_s, proposedCsvPath(layout), u"CSVファイル (*.csv)"_s);
+    const QString suffix = layout == TotalsCsv::Layout::Records ? u"_指導要録用.csv"_s : u".csv"_s;
+    const QString path = askFileName(u"CSV保存"_s, suffix, u"CSVファイル (*.csv)"_s);
     if (!path.isEmpty())
-        saveCsv(path, layout);
+        report(TotalsCsv::save(path, m_totals, layout));
+}
+
+void RollTotal::askAndSavePdf()
+{
+    const QString path = askFileName(u"PDF保存"_s, u".pdf"_s, u"PDFファイル (*.pdf)"_s);
+    if (!path.isEmpty())
+        savePdf(path);
 }
 
 bool RollTotal::saveCsv(const QString &path, TotalsCsv::Layout layout)
 {
-    const SaveResult result = TotalsCsv::save(path, m_totals, layout);
+    return report(TotalsCsv::save(path, m_totals, layout));
+}
+
+bool RollTotal::savePdf(const QString &path)
+{
+    PdfDocument document(TotalsText::title(m_totals.schoolYear, m_totals.term, classEntry()));
+    if (PrintTotals(document.surface(), m_totals, classEntry()) != PrintResult::Printed)
+        return report({false, path, {}, false});
+    return report(writeFileAtomically(path, document.bytes()));
+}
+
+bool RollTotal::report(const SaveResult &result)
+{
     if (!result.ok) {
-        QString text = u"CSVファイルの保存に失敗しました\n"_s + QDir::toNativeSeparators(result.path);
+        QString text = u"ファイルの保存に失敗しました\n"_s + QDir::toNativeSeparators(result.path);
         if (!result.error.isEmpty())
             text += u'\n' + result.error;
         tell(m_platform, this, text, PromptIcon::Warning);

@@ -34,8 +34,10 @@ public:
     // The class whose totals are shown.
     ClassEntry classEntry() const;
 
-    // Writes the shown totals as CSV; false (after telling the user) on failure.
+    // Write the shown totals as CSV or as the printout's PDF; false (after
+    // telling the user) on failure.
     bool saveCsv(const QString &path, TotalsCsv::Layout layout);
+    bool savePdf(const QString &path);
 
     // LayoutTotals: fits the rows to a window `windowHeight` twips high.
     void layoutTotals(int windowHeight);
@@ -55,8 +57,12 @@ private:
     void buildOptions();
     void buildCsvButton();
     void setScrollRange();
+    QString proposedPath(const QString &suffix) const;
+    // The file chosen for the shown totals; empty when there are none or the user cancels.
+    QString askFileName(const QString &caption, const QString &suffix, const QString &filter);
     void askAndSaveCsv(TotalsCsv::Layout layout);
-    QString proposedCsvPath(TotalsCsv::Layout layout) const;
+    void askAndSavePdf();
+    bool report(const SaveResult &result);
 
     Session &m_session;
     Platform &m_platform;
