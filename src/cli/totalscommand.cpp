@@ -48,7 +48,7 @@ bool parseArguments(const QStringList &arguments, TotalsRequest &request)
             request.layout = value == u"records"_s ? TotalsCsv::Layout::Records : TotalsCsv::Layout::Totals;
         else if ((option == u"--pdf"_s || option == u"--trace"_s) && !request.print)
             request.print =
-                PrintTarget{option == u"--pdf"_s ? PrintTarget::Kind::Pdf : PrintTarget::Kind::Trace, value};
+                PrintTarget{option == u"--pdf"_s ? PrintTarget::Kind::Pdf : PrintTarget::Kind::Trace, value, {}};
         else if (option == u"--work-folder"_s)
             request.workFolder = value;
         else

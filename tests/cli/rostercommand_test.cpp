@@ -55,7 +55,8 @@ private slots:
         classes.Entries[1] = {OrdinaryClass, 2, 0, u"1"_s, {}, u"2年1組"_s};
         classes.ClassCount = 2;
         QVERIFY(ClassListFile::save(work(), classes).ok);
-        writeFile(m_folder.filePath(u"names.csv"_s), u"氏名,性別\r\n山田　太郎,男\r\n髙橋　花子,女\r\n"_s.toUtf8());
+        writeRosterTestFile(m_folder.filePath(u"names.csv"_s),
+                            u"氏名,性別\r\n山田　太郎,男\r\n髙橋　花子,女\r\n"_s.toUtf8());
     }
 
     void showsTheImportWithoutWriting()
@@ -97,10 +98,10 @@ private slots:
     {
         RosterBuilder first;
         first.schoolCode = 1234;
-        writeFile(m_folder.filePath(u"data/2026/2026_1.STD"_s), first.add(u"一年"_s, u"1"_s, 1, 5).plain());
+        writeRosterTestFile(m_folder.filePath(u"data/2026/2026_1.STD"_s), first.add(u"一年"_s, u"1"_s, 1, 5).plain());
         RosterBuilder other;
         other.schoolCode = 999;
-        writeFile(m_folder.filePath(u"data/2026/2026_2.STD"_s), other.add(u"他校"_s, u"1"_s).plain());
+        writeRosterTestFile(m_folder.filePath(u"data/2026/2026_2.STD"_s), other.add(u"他校"_s, u"1"_s).plain());
         CommandOutput output;
         QCOMPARE(run({u"--all-classes"_s, u"--from"_s, u"roster"_s, u"--write"_s}, output), ExitStatus::Success);
         QCOMPARE(output.out, u"[{\"class\":\"1年1組\",\"year\":2026,\"month\":4,\"pupils\":["
@@ -111,7 +112,7 @@ private slots:
         QVERIFY(MonthFile::load(monthPath(u"2年1組"_s), month).ok());
         QCOMPARE(month.PupilCount, 0);
 
-        writeFile(m_folder.filePath(u"data/2026/2026_2.STD"_s), "10,1234,\"cut short");
+        writeRosterTestFile(m_folder.filePath(u"data/2026/2026_2.STD"_s), "10,1234,\"cut short");
         CommandOutput broken;
         QCOMPARE(run({u"--class"_s, u"2年1組"_s, u"--from"_s, u"roster"_s}, broken), ExitStatus::InputError);
         QVERIFY(broken.err.contains(u"2026_2.STD"_s));

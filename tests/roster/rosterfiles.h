@@ -101,7 +101,7 @@ struct RosterBuilder
     }
 };
 
-inline void writeFile(const QString &path, const QByteArray &bytes)
+inline void writeRosterTestFile(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);

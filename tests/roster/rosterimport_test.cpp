@@ -31,7 +31,7 @@ private:
 
     void writeRoster(int grade, const QByteArray &bytes)
     {
-        writeFile(m_folder.filePath(u"data/2004/2004_%1.STD"_s.arg(grade)), bytes);
+        writeRosterTestFile(m_folder.filePath(u"data/2004/2004_%1.STD"_s.arg(grade)), bytes);
     }
 
     static QStringList rows(const PupilImport &import)
@@ -117,7 +117,7 @@ private slots:
     void shiftedFileIsDecodedInMemoryOnly()
     {
         const QString decodedCopy = decodedCopyPath(m_settings.WorkFolder);
-        writeFile(decodedCopy, "old names");
+        writeRosterTestFile(decodedCopy, "old names");
         RosterBuilder builder;
         builder.marker = 10000;
         writeRoster(2, builder.add(u"山田"_s, u"1"_s, 1, 9).shifted());

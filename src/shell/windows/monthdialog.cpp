@@ -62,6 +62,14 @@ void MonthDialog::createControls()
     connect(m_month, &QLineEdit::editingFinished, this, &MonthDialog::followMonth);
 }
 
+// The boxes lose the focus while a shown dialog is torn down; that is no
+// typing to follow, and the dialog is no longer whole.
+MonthDialog::~MonthDialog()
+{
+    m_year->yearBox()->disconnect(this);
+    m_month->disconnect(this);
+}
+
 void MonthDialog::showYearMonth(const YearMonth &yearMonth)
 {
     m_year->showMonthYear(yearMonth.gregorianYear, yearMonth.month);

@@ -17,6 +17,7 @@ class MonthDialog : public ChoiceDialog
 
 public:
     MonthDialog(Session &session, Platform &platform, QWidget *parent = nullptr);
+    ~MonthDialog() override;
 
     // OK: checks the choice, creates the class's folders, makes the month the
     // open one of AppState and closes; otherwise tells why and stays.
