@@ -5,8 +5,11 @@ BUILD_TYPE ?= RelWithDebInfo
 DEMO       ?= demo-work
 FUZZ_SECONDS ?= 30
 JOBS       ?= $(shell nproc)
+# ON in CI: compiler warnings fail the build.
+WERROR     ?= OFF
+SOURCES     = $(shell find src tests bench fuzz -name '*.cpp' -o -name '*.h')
 
-.PHONY: all deps configure build run test fuzz bench trial clean print-check
+.PHONY: all deps configure build run test test-sanitize format format-check print-check fuzz bench trial clean
 
 all: build
 
@@ -14,7 +17,7 @@ deps:
 	@./scripts/install-deps.sh
 
 $(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVELTRA_WERROR=$(WERROR)
 
 configure: deps $(BUILD)/build.ninja
 
@@ -30,6 +33,20 @@ test: build
 print-check: build
 	./scripts/print-check.sh $(BUILD)
 
+# The tests once more under the address and undefined-behaviour sanitizers,
+# in build-sanitize (a debug build without the benchmarks).
+test-sanitize: deps
+	cmake --preset sanitize -DVELTRA_WERROR=$(WERROR)
+	cmake --build --preset sanitize -j $(JOBS)
+	UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sanitize -j $(JOBS)
+
+format:
+	clang-format -i $(SOURCES)
+
+format-check:
+	VELTRA_FORMAT_DEPS=1 ./scripts/install-deps.sh
+	@clang-format --dry-run --Werror $(SOURCES) && echo "clang-format: every source file is formatted"
+
 fuzz:
 	VELTRA_FUZZ_DEPS=1 ./scripts/install-deps.sh
 	./scripts/run-fuzz.sh $(FUZZ_SECONDS)
@@ -43,4 +60,4 @@ trial: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/kill_trial --program $(BUILD)/src/veltra --kills $(KILLS)
 
 clean:
-	rm -rf $(BUILD) build-fuzz
+	rm -rf $(BUILD) build-sanitize build-fuzz

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  make cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libbenchmark-dev
   fonts-ipafont-mincho
@@ -17,6 +17,9 @@ fi
 if [ "${VELTRA_FUZZ_DEPS:-0}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev)
 fi
+if [ "${VELTRA_FORMAT_DEPS:-0}" = 1 ]; then
+  packages+=(clang-format)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -24,7 +27,16 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=()
+elif command -v sudo >/dev/null; then
+  sudo=(sudo)
+else
+  echo "These packages are missing: ${missing[*]}" >&2
+  echo "Installing them needs root, and sudo is not available for $(id -un)." >&2
+  echo "Run this script as root once, or install sudo and give $(id -un) the right to use it." >&2
+  exit 1
+fi
 echo "Installing: ${missing[*]}"
-if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
