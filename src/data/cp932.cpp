@@ -1,8 +1,8 @@
 #include "cp932.h"
 
+#include <QList>
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <QList>
 
 using namespace Qt::StringLiterals;
 
@@ -33,8 +33,7 @@ constexpr LookAlike LookAlikes[] = {
 // clears, so a converter that met an error is replaced by a fresh one.
 constexpr auto Stateless = QStringConverter::Flag::Stateless;
 
-template<typename Converter>
-Converter &cachedConverter()
+template<typename Converter> Converter &cachedConverter()
 {
     thread_local std::optional<Converter> converter;
     if (!converter || converter->hasError())

@@ -55,8 +55,7 @@ void RecordWriter::separate()
 
 RecordReader::RecordReader(const QByteArray &bytes)
     : m_bytes(bytes)
-{
-}
+{}
 
 bool RecordReader::nextLine(int minimumItems)
 {

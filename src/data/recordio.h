@@ -53,8 +53,7 @@ public:
     QString error() const { return m_error; }
 
 private:
-    template<typename Int>
-    bool numberInto(int index, Int &value);
+    template<typename Int> bool numberInto(int index, Int &value);
     bool fail(const QString &message);
 
     QByteArray m_bytes;
@@ -64,8 +63,7 @@ private:
     QString m_error;
 };
 
-template<typename Int>
-bool RecordReader::numberInto(int index, Int &value)
+template<typename Int> bool RecordReader::numberInto(int index, Int &value)
 {
     qint64 wide = 0;
     if (!number(index, std::numeric_limits<Int>::min(), std::numeric_limits<Int>::max(), wide))

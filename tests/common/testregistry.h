@@ -17,5 +17,5 @@ struct TestRegistration
     explicit TestRegistration(TestFactory factory) { registeredTests().push_back(std::move(factory)); }
 };
 
-#define VELTRA_TEST(TestClass)                                                                    \
+#define VELTRA_TEST(TestClass)                                                                                         \
     static const TestRegistration TestClass##Registration{[] { return std::make_unique<TestClass>(); }};

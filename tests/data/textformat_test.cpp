@@ -22,7 +22,9 @@ private slots:
         QTest::newRow("circled one") << u"①"_s << QByteArray("\x87\x40");
         QTest::newRow("half-width chi") << u"ﾁ"_s << QByteArray("\xC1");
         QTest::newRow("ideographic space") << u"　"_s << QByteArray("\x81\x40");
-        QTest::newRow("kana and ascii") << u"あA1"_s << QByteArray("\x82\xA0" "A1");
+        QTest::newRow("kana and ascii") << u"あA1"_s
+                                        << QByteArray("\x82\xA0"
+                                                      "A1");
     }
     void codePageRoundTrip()
     {
@@ -96,7 +98,8 @@ private slots:
         RecordWriter writer;
         writer.number(-3).text(u"a\"b"_s).spares(2).endLine();
         writer.number(0).endLine();
-        QCOMPARE(writer.result(nullptr), QByteArray("-3,\"a\xFA\x57" "b\",\"\",\"\"\r\n0\r\n"));
+        QCOMPARE(writer.result(nullptr), QByteArray("-3,\"a\xFA\x57"
+                                                    "b\",\"\",\"\"\r\n0\r\n"));
     }
 
     void readerSplitsItems_data()
