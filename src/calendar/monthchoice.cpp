@@ -42,6 +42,16 @@ MonthFolders monthFolders(const ProgramSettings &settings, int schoolYear, const
             QDir::toNativeSeparators(QDir(yearFolder).filePath(classTitle.trimmed()))};
 }
 
+void applyClassFields(AppState &state, const ClassEntry &classEntry)
+{
+    state.ClassKind = classEntry.Kind;
+    state.ClassGrade = classEntry.Grade;
+    state.ClassGrade2 = classEntry.Grade2;
+    state.ClassName = classEntry.ClassName;
+    state.ClassCategory = classEntry.Category;
+    state.ClassTitle = classEntry.Title;
+}
+
 namespace {
 
 void applyClass(AppState &state, const ProgramSettings &settings, const ClassEntry &classEntry, int schoolYear)
@@ -49,12 +59,7 @@ void applyClass(AppState &state, const ProgramSettings &settings, const ClassEnt
     const MonthFolders folders = monthFolders(settings, schoolYear, classEntry.Title);
     state.YearFolder = folders.yearFolder;
     state.MonthFolder = folders.monthFolder;
-    state.ClassKind = classEntry.Kind;
-    state.ClassGrade = classEntry.Grade;
-    state.ClassGrade2 = classEntry.Grade2;
-    state.ClassName = classEntry.ClassName;
-    state.ClassCategory = classEntry.Category;
-    state.ClassTitle = classEntry.Title;
+    applyClassFields(state, classEntry);
 }
 
 } // namespace

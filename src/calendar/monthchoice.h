@@ -39,6 +39,9 @@ struct MonthFolders
 // the data folder taken against the work folder when it is relative.
 MonthFolders monthFolders(const ProgramSettings &settings, int schoolYear, const QString &classTitle);
 
+// Copies the class fields of `classEntry` (kind, grades, name, category, title) into AppState.
+void applyClassFields(AppState &state, const ClassEntry &classEntry);
+
 // Makes the month of `classEntry` the open month of AppState.
 void applyMonthChoice(AppState &state, const ProgramSettings &settings, const ClassEntry &classEntry,
                       const YearMonth &yearMonth);

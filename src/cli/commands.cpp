@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include "data/classlistfile.h"
+
 #include <QDir>
 
 #include <cerrno>
@@ -95,4 +97,20 @@ std::optional<int> parseNumber(const QString &text, int minimum, int maximum)
     if (!ok || value < minimum || value > maximum || text.startsWith(u'+'))
         return std::nullopt;
     return value;
+}
+
+const ClassEntry *findClass(const ClassList &classes, const QString &title)
+{
+    for (int i = 0; i < classes.ClassCount && i < ClassSlots; ++i) {
+        if (classes.Entries[i].Title.trimmed() == title.trimmed())
+            return &classes.Entries[i];
+    }
+    return nullptr;
+}
+
+ExitStatus unknownClassError(CommandOutput &output, const QString &workFolder, const QString &title)
+{
+    output.err += u"%1: 学級がありません: %2\n"_s.arg(
+        QDir::toNativeSeparators(ClassListFile::filePath(QDir(workFolder).absolutePath())), title);
+    return ExitStatus::InputError;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/fileio.h"
+#include "data/records.h"
 
 #include <QByteArray>
 #include <QString>
@@ -45,5 +46,9 @@ ExitStatus runTotals(const QStringList &arguments, CommandOutput &output);
 ExitStatus usageError(CommandOutput &output, const QString &usage);
 ExitStatus loadError(CommandOutput &output, const LoadResult &result);
 ExitStatus saveError(CommandOutput &output, const SaveResult &result);
+// The entry of `classes` titled `title` (blanks around either ignored), or nullptr.
+const ClassEntry *findClass(const ClassList &classes, const QString &title);
+// Names the work folder's CLASS.CSD and the title it lacks; InputError.
+ExitStatus unknownClassError(CommandOutput &output, const QString &workFolder, const QString &title);
 // A whole decimal number within minimum..maximum.
 std::optional<int> parseNumber(const QString &text, int minimum, int maximum);

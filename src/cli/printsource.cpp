@@ -1,6 +1,7 @@
 #include "printsource.h"
 
 #include "calendar/era.h"
+#include "calendar/monthchoice.h"
 #include "data/classlistfile.h"
 #include "data/monthfile.h"
 #include "data/settingsfile.h"
@@ -10,20 +11,6 @@
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-void takeClass(const ClassEntry &entry, AppState &state)
-{
-    state.ClassKind = entry.Kind;
-    state.ClassGrade = entry.Grade;
-    state.ClassGrade2 = entry.Grade2;
-    state.ClassName = entry.ClassName;
-    state.ClassCategory = entry.Category;
-    state.ClassTitle = entry.Title;
-}
-
-} // namespace
 
 std::optional<ExitStatus> PrintSource::loadWorkFolder(const QString &workFolder)
 {
@@ -39,16 +26,11 @@ std::optional<ExitStatus> PrintSource::loadWorkFolder(const QString &workFolder)
 
 std::optional<ExitStatus> PrintSource::chooseClass(const QString &title)
 {
-    const ClassList &classes = m_session.Classes;
-    for (int i = 0; i < classes.ClassCount && i < ClassSlots; ++i) {
-        if (classes.Entries[i].Title.trimmed() == title.trimmed()) {
-            takeClass(classes.Entries[i], m_session.State);
-            return std::nullopt;
-        }
-    }
-    m_output.err += u"%1: 学級がありません: %2\n"_s.arg(
-        QDir::toNativeSeparators(ClassListFile::filePath(m_session.Settings.WorkFolder)), title);
-    return ExitStatus::InputError;
+    const ClassEntry *entry = findClass(m_session.Classes, title);
+    if (!entry)
+        return unknownClassError(m_output, m_session.Settings.WorkFolder, title);
+    applyClassFields(m_session.State, *entry);
+    return std::nullopt;
 }
 
 std::optional<ExitStatus> PrintSource::loadInto(Session &session, const QString &path)

@@ -162,18 +162,15 @@ public:
         QList<ClassMonth> targets;
         for (int i = 0; i < classes.ClassCount; ++i) {
             const ClassEntry &entry = classes.Entries[i];
-            if (!m_request.allClasses && entry.Title != m_request.classTitle)
+            if (!m_request.allClasses && entry.Title.trimmed() != m_request.classTitle.trimmed())
                 continue;
             ClassMonth target;
             if (const ExitStatus status = prepare(entry, target); status != ExitStatus::Success)
                 return status;
             targets.append(target);
         }
-        if (targets.isEmpty() && !m_request.allClasses) {
-            m_output.err += u"%1: クラス「%2」がありません\n"_s.arg(
-                QDir::toNativeSeparators(ClassListFile::filePath(m_settings.WorkFolder)), m_request.classTitle);
-            return ExitStatus::InputError;
-        }
+        if (targets.isEmpty() && !m_request.allClasses)
+            return unknownClassError(m_output, m_settings.WorkFolder, m_request.classTitle);
         if (m_request.write) {
             for (ClassMonth &target : targets) {
                 if (const ExitStatus status = save(target); status != ExitStatus::Success)

@@ -112,12 +112,9 @@ std::optional<ClassEntry> classOfFolder(const QString &workFolder, const QString
         return std::nullopt;
     }
     const QString title = QDir(classFolder).dirName();
-    for (int i = 0; i < classes.ClassCount && i < ClassSlots; ++i) {
-        if (classes.Entries[i].Title.trimmed() == title)
-            return classes.Entries[i];
-    }
-    output.err += u"%1: 学級がありません: %2\n"_s.arg(
-        QDir::toNativeSeparators(ClassListFile::filePath(QDir(workFolder).absolutePath())), title);
+    if (const ClassEntry *entry = findClass(classes, title))
+        return *entry;
+    unknownClassError(output, workFolder, title);
     return std::nullopt;
 }
 

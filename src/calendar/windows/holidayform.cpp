@@ -8,8 +8,8 @@
 #include "data/session.h"
 #include "data/settingsstore.h"
 #include "register/registerfont.h"
+#include "ui/dialogparts.h"
 #include "ui/platform.h"
-#include "ui/twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -75,13 +75,6 @@ void fitRangeLabel(QLabel *label, const QWidget *lastDayBox)
     font.setLetterSpacing(QFont::AbsoluteSpacing, std::max(0.0, (wanted - natural) / double(caption.size() - 1)));
     label->setFont(font);
     label->adjustSize();
-}
-
-template<class Widget, class... Args> Widget *namedChild(QWidget *parent, const QString &name, Args &&...args)
-{
-    auto *widget = new Widget(std::forward<Args>(args)..., parent);
-    widget->setObjectName(name);
-    return widget;
 }
 
 } // namespace
@@ -151,18 +144,16 @@ void HolidayForm::createControls()
 
 void HolidayForm::placeControls()
 {
-    const double dpiX = logicalDpiX();
-    const double dpiY = logicalDpiY();
+    const TwipsPlacement at(*this);
     const auto place = [&](QWidget *widget, int left, int top, int width, int height) {
-        widget->setGeometry(twipsToPixels(left, dpiX), twipsToPixels(top, dpiY), twipsToPixels(width, dpiX),
-                            twipsToPixels(height, dpiY));
+        at.place(widget, left, top, width, height);
     };
     const auto placeLabel = [&](QLabel *label, int left, int top) {
         label->adjustSize();
-        label->move(twipsToPixels(left, dpiX), twipsToPixels(top, dpiY));
+        label->move(at.x(left), at.y(top));
     };
 
-    setFixedSize(twipsToPixels(ClientWidth, dpiX), twipsToPixels(ClientHeight, dpiY));
+    setFixedSize(at.x(ClientWidth), at.y(ClientHeight));
     place(m_monthOff, 360, 120, 1695, 255);
     placeLabel(m_monthOffLabel, 240, 480);
     place(m_monthOffText, 720, 480, 1695, 285);
@@ -179,12 +170,12 @@ void HolidayForm::placeControls()
     placeLabel(m_printTextLabel, 3840, 3120);
     place(m_printText, 4680, 3120, 1575, 285);
 
-    const int rowHeight = twipsToPixels(GridRowHeight, dpiY);
+    const int rowHeight = at.y(GridRowHeight);
     m_grid->verticalHeader()->setMinimumSectionSize(rowHeight);
     m_grid->verticalHeader()->setDefaultSectionSize(rowHeight);
     m_grid->horizontalHeader()->setFixedHeight(rowHeight);
     for (int column = 0; column < int(std::size(GridColumnWidths)); ++column)
-        m_grid->setColumnWidth(column, twipsToPixels(GridColumnWidths[column], dpiX));
+        m_grid->setColumnWidth(column, at.x(GridColumnWidths[column]));
 }
 
 void HolidayForm::showMonthOff(bool listWasEmpty)
