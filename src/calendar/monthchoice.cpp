@@ -34,6 +34,13 @@ int schoolYearOf(const YearMonth &yearMonth)
     return yearMonth.month < 4 ? yearMonth.gregorianYear - 1 : yearMonth.gregorianYear;
 }
 
+std::optional<QString> unreachableDataFolder(const QString &dataFolder)
+{
+    if (!isUnreachableVolumePath(dataFolder))
+        return std::nullopt;
+    return QStringLiteral("保存データ用フォルダーが見つかりません: ") + dataFolder.trimmed();
+}
+
 MonthFolders monthFolders(const ProgramSettings &settings, int schoolYear, const QString &classTitle)
 {
     const QDir dataFolder(absoluteFolderPath(settings.WorkFolder, settings.DataFolder));

@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QString>
 
+#include <optional>
+
 struct AppState;
 struct ClassEntry;
 struct ProgramSettings;
@@ -34,6 +36,10 @@ struct MonthFolders
     QString yearFolder;
     QString monthFolder;
 };
+
+// 「保存データ用フォルダーが見つかりません: …」 when the data folder names a drive
+// or server that this computer does not have (a ROLL.SEW made on Windows).
+std::optional<QString> unreachableDataFolder(const QString &dataFolder);
 
 // <data folder>/<school year> and <data folder>/<school year>/<class title>,
 // the data folder taken against the work folder when it is relative.

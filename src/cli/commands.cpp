@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "data/classlistfile.h"
+#include "data/fileerror.h"
 
 #include <QDir>
 
@@ -87,6 +88,31 @@ ExitStatus loadError(CommandOutput &output, const LoadResult &result)
 ExitStatus saveError(CommandOutput &output, const SaveResult &result)
 {
     output.err += u"%1: 保存できません: %2\n"_s.arg(QDir::toNativeSeparators(result.path), result.error);
+    return ExitStatus::OutputError;
+}
+
+ExitStatus dataFolderError(CommandOutput &output, const QString &message)
+{
+    output.err += message + u'\n';
+    return ExitStatus::InputError;
+}
+
+ExitStatus lockMonthForWriting(MonthLock &lock, const QString &monthPath, CommandOutput &output)
+{
+    const QString file = QDir::toNativeSeparators(monthPath);
+    switch (lock.take()) {
+    case MonthLock::Outcome::Taken:
+        return ExitStatus::Success;
+    case MonthLock::Outcome::Held:
+        output.err += u"%1: %2\n"_s.arg(file, MonthInUseMessage);
+        if (const std::optional<LockHolder> holder = lock.holder())
+            output.err += holder->description() + u'\n';
+        break;
+    case MonthLock::Outcome::Unavailable:
+        output.err += u"%1: 保存できません: 使用中を示すファイルを作れません（%2）\n"_s.arg(
+            file, fileFailureText(probeFileFailure(QFileDevice::OpenError, MonthLock::lockPath(monthPath), 1)));
+        break;
+    }
     return ExitStatus::OutputError;
 }
 

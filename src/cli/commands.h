@@ -2,6 +2,7 @@
 
 #include "data/fileio.h"
 #include "data/records.h"
+#include "register/monthlock.h"
 
 #include <QByteArray>
 #include <QString>
@@ -46,6 +47,12 @@ ExitStatus runTotals(const QStringList &arguments, CommandOutput &output);
 ExitStatus usageError(CommandOutput &output, const QString &usage);
 ExitStatus loadError(CommandOutput &output, const LoadResult &result);
 ExitStatus saveError(CommandOutput &output, const SaveResult &result);
+// The message of a data folder that cannot be reached; InputError.
+ExitStatus dataFolderError(CommandOutput &output, const QString &message);
+// Takes the lock of the month file at `monthPath` for a command that writes it,
+// as the register editor does; OutputError, naming the holder, when another
+// program has the month open.
+ExitStatus lockMonthForWriting(MonthLock &lock, const QString &monthPath, CommandOutput &output);
 // The entry of `classes` titled `title` (blanks around either ignored), or nullptr.
 const ClassEntry *findClass(const ClassList &classes, const QString &title);
 // Names the work folder's CLASS.CSD and the title it lacks; InputError.

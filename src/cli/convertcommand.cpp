@@ -36,7 +36,7 @@ SaveResult saveMonth(const QString &path, MonthFormat format, const RegisterMont
 {
     if (format == MonthFormat::RegisterFile)
         return MonthFile::save(path, month);
-    return writeFileAtomically(path, MonthJson::toJson(month));
+    return writeFileAtomically(path, MonthJson::toJson(month), WriteTarget::UserOutput);
 }
 
 } // namespace
@@ -56,6 +56,12 @@ ExitStatus runConvert(const QStringList &arguments, CommandOutput &output)
     const LoadResult loaded = loadMonth(input, inputFormat, month);
     if (!loaded.ok())
         return loadError(output, loaded);
+    // A register file may be the month a teacher has open: write it only under its lock.
+    MonthLock lock(target);
+    if (targetFormat == MonthFormat::RegisterFile) {
+        if (const ExitStatus status = lockMonthForWriting(lock, target, output); status != ExitStatus::Success)
+            return status;
+    }
     const SaveResult saved = saveMonth(target, targetFormat, month);
     if (!saved.ok)
         return saveError(output, saved);

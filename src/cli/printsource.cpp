@@ -18,6 +18,8 @@ std::optional<ExitStatus> PrintSource::loadWorkFolder(const QString &workFolder)
     const LoadResult settings = SettingsFile::load(m_session.Settings);
     if (!settings.ok())
         return loadError(m_output, settings);
+    if (const auto unreachable = unreachableDataFolder(m_session.Settings.DataFolder))
+        return dataFolderError(m_output, *unreachable);
     const LoadResult classes = ClassListFile::load(m_session.Settings.WorkFolder, m_session.Classes);
     if (!classes.ok())
         return loadError(m_output, classes);
@@ -58,10 +60,7 @@ std::optional<ExitStatus> PrintSource::loadMonth(const QString &path)
 
 std::optional<ExitStatus> PrintSource::loadSchoolYear(int gregorianYear)
 {
-    // A relative data folder is taken against the work folder.
-    const QDir dataFolder(QDir(m_session.Settings.WorkFolder).absoluteFilePath(m_session.Settings.DataFolder));
-    const QDir classFolder(
-        dataFolder.filePath(QString::number(gregorianYear) + u'/' + m_session.State.ClassTitle.trimmed()));
+    const QDir classFolder(monthFolders(m_session.Settings, gregorianYear, m_session.State.ClassTitle).monthFolder);
     for (int schoolMonth = 4; schoolMonth <= 15; ++schoolMonth) {
         const int year = schoolMonth > 12 ? gregorianYear + 1 : gregorianYear;
         const int month = schoolMonth > 12 ? schoolMonth - 12 : schoolMonth;

@@ -16,7 +16,7 @@ namespace {
 
 ExitStatus writeOutput(const QString &path, const QByteArray &bytes, CommandOutput &output)
 {
-    const SaveResult saved = writeFileAtomically(path, bytes);
+    const SaveResult saved = writeFileAtomically(path, bytes, WriteTarget::UserOutput);
     return saved.ok ? ExitStatus::Success : saveError(output, saved);
 }
 

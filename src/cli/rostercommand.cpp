@@ -91,13 +91,14 @@ bool parseArguments(const QStringList &arguments, RosterRequest &request)
            && (!request.replace || request.write);
 }
 
-// One class's month with what the import gives it.
+// One class's month with what the import gives it, and the month's lock while
+// it is to be written.
 struct ClassMonth
 {
     AppState state;
     RegisterMonth month;
-    bool newMonth = false;
     PupilImport import;
+    std::unique_ptr<MonthLock> lock;
 };
 
 PupilImport runImport(const RosterRequest &request, const ClassMonth &target, const ProgramSettings &settings)
@@ -155,27 +156,31 @@ public:
         m_settings.WorkFolder = QDir(m_request.workFolder).absolutePath();
         if (const LoadResult loaded = SettingsFile::load(m_settings); !loaded.ok())
             return loadError(m_output, loaded);
+        if (const auto unreachable = unreachableDataFolder(m_settings.DataFolder))
+            return dataFolderError(m_output, *unreachable);
         ClassList classes;
         if (const LoadResult loaded = ClassListFile::load(m_settings.WorkFolder, classes); !loaded.ok())
             return loadError(m_output, loaded);
 
-        QList<ClassMonth> targets;
+        // Every class is read and imported, under its month's lock, before any is written.
+        std::vector<ClassMonth> targets;
         for (int i = 0; i < classes.ClassCount; ++i) {
             const ClassEntry &entry = classes.Entries[i];
             if (!m_request.allClasses && entry.Title.trimmed() != m_request.classTitle.trimmed())
                 continue;
-            ClassMonth target;
+            ClassMonth &target = targets.emplace_back();
             if (const ExitStatus status = prepare(entry, target); status != ExitStatus::Success)
                 return status;
-            targets.append(target);
         }
-        if (targets.isEmpty() && !m_request.allClasses)
+        if (targets.empty() && !m_request.allClasses)
             return unknownClassError(m_output, m_settings.WorkFolder, m_request.classTitle);
         if (m_request.write) {
             for (ClassMonth &target : targets) {
                 if (const ExitStatus status = save(target); status != ExitStatus::Success)
                     return status;
             }
+            if (m_request.source == Source::Roster)
+                removeDecodedCopy(m_settings.WorkFolder);
         }
         printJson(targets);
         return ExitStatus::Success;
@@ -189,20 +194,54 @@ private:
             return ExitStatus::OutputError;
         }
         applyMonthChoice(target.state, m_settings, entry, {*m_request.year, *m_request.month});
-        const LoadResult loaded = MonthFile::load(openMonthPath(target.state), target.month);
+        const QString path = openMonthPath(target.state);
+        if (m_request.write) {
+            if (const ExitStatus status = lockForWriting(target, path); status != ExitStatus::Success)
+                return status;
+        }
+        const LoadResult loaded = MonthFile::load(path, target.month);
         if (loaded.unreadable())
             return loadError(m_output, loaded);
-        target.newMonth = loaded.missing();
-        if (target.newMonth)
+        if (loaded.missing())
             CalcNationalHolidays(target.state.HeiseiYear, target.state.Month, target.month);
         if (m_request.write && !m_request.replace && target.month.PupilCount > 0) {
             m_output.err += u"%1: 児童のいる月です。名簿を置き換えるには --replace を付けてください\n"_s.arg(
-                QDir::toNativeSeparators(openMonthPath(target.state)));
+                QDir::toNativeSeparators(path));
             return ExitStatus::OutputError;
         }
         target.import = runImport(m_request, target, m_settings);
-        if (!target.import.unreadableFile.isEmpty()) {
-            m_output.err += u"%1: 読み込めません\n"_s.arg(QDir::toNativeSeparators(target.import.unreadableFile));
+        return importStatus(target);
+    }
+
+    // The month folder made and the month locked, as the register editor would.
+    ExitStatus lockForWriting(ClassMonth &target, const QString &path)
+    {
+        const auto missing = missingFolders(target.state.MonthFolder);
+        if (!missing || !createFolders(*missing))
+            return saveError(m_output, {false, path, u"フォルダーが作成できません"_s, false});
+        target.lock = std::make_unique<MonthLock>(path);
+        return lockMonthForWriting(*target.lock, path, m_output);
+    }
+
+    // A source that is missing or refused, or that gives nobody to write, ends
+    // the run before anything is written.
+    ExitStatus importStatus(const ClassMonth &target)
+    {
+        const auto report = [&](ExitStatus status) {
+            for (const ImportMessage &message : target.import.messages)
+                m_output.err += u"%1: %2\n"_s.arg(target.state.ClassTitle, message.text);
+            return status;
+        };
+        switch (target.import.outcome) {
+        case ImportOutcome::NoSource:
+            return report(ExitStatus::InputError);
+        case ImportOutcome::Refused:
+            return report(ExitStatus::OutputError);
+        case ImportOutcome::Taken:
+            break;
+        }
+        if (m_request.write && target.import.pupils.isEmpty()) {
+            m_output.err += u"%1: 読み込める児童がいないため、書き込みません\n"_s.arg(target.state.ClassTitle);
             return ExitStatus::InputError;
         }
         return ExitStatus::Success;
@@ -211,15 +250,11 @@ private:
     ExitStatus save(ClassMonth &target)
     {
         applyImport(target.month, target.import);
-        const QString path = openMonthPath(target.state);
-        const auto missing = missingFolders(target.state.MonthFolder);
-        if (!missing || !createFolders(*missing))
-            return saveError(m_output, {false, path, u"フォルダーが作成できません"_s, false});
-        const SaveResult saved = MonthFile::save(path, target.month);
+        const SaveResult saved = MonthFile::save(openMonthPath(target.state), target.month);
         return saved.ok ? ExitStatus::Success : saveError(m_output, saved);
     }
 
-    void printJson(const QList<ClassMonth> &targets)
+    void printJson(const std::vector<ClassMonth> &targets)
     {
         JsonWriter json;
         if (m_request.allClasses)

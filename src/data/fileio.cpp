@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 QString LoadResult::describe() const
@@ -16,6 +18,14 @@ QString LoadResult::describe() const
         text += u":%1"_s.arg(line);
     if (!detail.isEmpty())
         text += u": "_s + detail;
+    return text;
+}
+
+QString saveFailureMessage(const SaveResult &result)
+{
+    QString text = u"データの保存に失敗しました\n"_s + QDir::toNativeSeparators(result.path);
+    if (!result.error.isEmpty())
+        text += u'\n' + result.error;
     return text;
 }
 
@@ -41,15 +51,64 @@ ReadOutcome readDataFile(const QString &path, QByteArray &bytes, QString &error)
     return ReadOutcome::Read;
 }
 
-SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes)
+namespace {
+
+// Why `path` must not be written as `target`, or nothing.
+std::optional<QString> refusalOf(const QString &path, WriteTarget target)
+{
+    const QFileInfo info(path);
+    if (target == WriteTarget::DataFile && info.isSymLink())
+        return u"リンクになっているファイルには保存できません"_s;
+    if (!info.exists() || info.isFile())
+        return std::nullopt;
+    if (info.isDir())
+        return u"同じ名前のフォルダーがあります"_s;
+    return u"通常のファイルではないため保存できません"_s;
+}
+
+// Writes and flushes everything; QSaveFile keeps small writes in its buffer and
+// its commit() renames even when the flush inside it fails.
+bool writeEverything(QSaveFile &file, const QByteArray &bytes, WriteFault fault)
+{
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (fault == WriteFault::Write || file.write(bytes) != bytes.size())
+        return false;
+    return fault != WriteFault::Flush && file.flush() && file.error() == QFileDevice::NoError;
+}
+
+QFileDevice::FileError injectedError(WriteFault fault)
+{
+    switch (fault) {
+    case WriteFault::Write:
+        return QFileDevice::WriteError;
+    case WriteFault::Flush:
+        return QFileDevice::ResourceError;
+    case WriteFault::Rename:
+        return QFileDevice::RenameError;
+    case WriteFault::None:
+        break;
+    }
+    return QFileDevice::NoError;
+}
+
+} // namespace
+
+SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes, WriteTarget target, WriteFault fault)
 {
     SaveResult result;
     result.path = path;
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    if (const auto refusal = refusalOf(path, target)) {
+        result.ok = false;
+        result.error = *refusal;
         return result;
-    result.ok = false;
-    const FileFailure failure = probeFileFailure(file.error(), path, std::max<qint64>(bytes.size(), 1));
+    }
+    QSaveFile file(path);
+    if (writeEverything(file, bytes, fault) && fault != WriteFault::Rename && file.commit())
+        return result;
+    const QFileDevice::FileError error = fault != WriteFault::None ? injectedError(fault) : file.error();
+    result.ok = false; // the temporary file goes with `file`; the old file stays
+    const FileFailure failure = probeFileFailure(error, path, std::max<qint64>(bytes.size(), 1));
     result.error = fileFailureText(failure);
     result.deviceNotReady = failure.deviceNotReady;
     return result;

@@ -25,13 +25,13 @@ LoadResult loadDataFile(const QString &path, const std::function<LoadResult(cons
     return result;
 }
 
-SaveResult saveDataFile(const QString &path, const std::function<QByteArray(QString *)> &toBytes)
+SaveResult saveDataFile(const QString &path, const std::function<QByteArray(QString *)> &toBytes, WriteTarget target)
 {
     QString error;
     const QByteArray bytes = toBytes(&error);
     if (!error.isEmpty())
         return SaveResult{false, path, error, false};
-    return writeFileAtomically(path, bytes);
+    return writeFileAtomically(path, bytes, target);
 }
 
 LoadResult unreadableAt(const RecordReader &reader, const QString &detail)

@@ -12,7 +12,8 @@
 LoadResult loadDataFile(const QString &path, const std::function<LoadResult(const QByteArray &)> &parse);
 
 // Encodes with `toBytes` and writes atomically; a refused character fails the save.
-SaveResult saveDataFile(const QString &path, const std::function<QByteArray(QString *)> &toBytes);
+SaveResult saveDataFile(const QString &path, const std::function<QByteArray(QString *)> &toBytes,
+                        WriteTarget target = WriteTarget::DataFile);
 
 // The −1 result for a file that exists but does not parse, at the reader's
 // current line; `detail` defaults to the reader's own error.

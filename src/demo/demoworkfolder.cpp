@@ -7,6 +7,7 @@
 #include "data/settingsfile.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -71,6 +72,11 @@ QString monthFolder(const ProgramSettings &settings)
 SaveResult write(const QString &workFolder)
 {
     const ProgramSettings demo = settings(workFolder);
+    for (const QString &name : {u"ROLL.SEW"_s, u"CLASS.CSD"_s, u"data"_s}) {
+        const QString existing = QDir(demo.WorkFolder).filePath(name);
+        if (QFileInfo::exists(existing))
+            return {false, existing, u"すでにあるため、デモ用の作業フォルダーを作りません"_s, false};
+    }
     const QString folder = monthFolder(demo);
     if (!QDir().mkpath(demo.WorkFolder))
         return folderFailure(demo.WorkFolder);

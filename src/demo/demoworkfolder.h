@@ -15,6 +15,8 @@ ClassList classList();
 QString monthFolder(const ProgramSettings &settings);
 
 // Writes every file, creating folders as needed; stops at the first failure.
+// Refuses a folder that already holds ROLL.SEW, CLASS.CSD or a data folder, so
+// that no school's files are ever replaced by the demo's.
 SaveResult write(const QString &workFolder);
 
 } // namespace DemoWorkFolder

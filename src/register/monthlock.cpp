@@ -48,7 +48,8 @@ MonthLock::Outcome MonthLock::take()
 {
     if (isHeld())
         return Outcome::Taken;
-    if (m_file.tryLock(0))
+    // A second try when the holder closed the month in the meantime.
+    if (m_file.tryLock(0) || (!QFileInfo::exists(m_path) && m_file.tryLock(0)))
         recordUser();
     return outcome();
 }
@@ -101,6 +102,13 @@ std::optional<LockHolder> MonthLock::holder() const
     }
     holder.since = info.lastModified();
     return holder;
+}
+
+QString LockHolder::description() const
+{
+    const auto shown = [](const QString &text) { return text.isEmpty() ? u"（不明）"_s : text; };
+    return u"パソコン名：%1\nユーザー名：%2\n開いた日時：%3"_s.arg(shown(host), shown(user),
+                                                                   since.toString(u"yyyy/MM/dd HH:mm"_s));
 }
 
 bool LockHolder::isAbandoned(const QDateTime &now) const

@@ -7,6 +7,8 @@
 #include <memory>
 #include <optional>
 
+inline const QString MonthInUseMessage = QStringLiteral("この出席簿は他のパソコンで開かれています");
+
 // Who has a month open for writing, as its lock file says.
 struct LockHolder
 {
@@ -18,6 +20,8 @@ struct LockHolder
     // Another computer's lock a day old or older: its program most likely
     // ended without closing the month, and the user may take the lock over.
     bool isAbandoned(const QDateTime &now = QDateTime::currentDateTime()) const;
+    // "パソコン名：…\nユーザー名：…\n開いた日時：…", for the user.
+    QString description() const;
 };
 
 // The lock of one month opened for writing: a file beside the month file

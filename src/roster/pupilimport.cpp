@@ -57,6 +57,7 @@ ImportMessage readFailedMessage(const QString &path)
 PupilImport unreadableImport(const QString &path)
 {
     PupilImport import;
+    import.outcome = ImportOutcome::NoSource;
     import.messages.append(readFailedMessage(path));
     import.unreadableFile = path;
     return import;

@@ -30,8 +30,17 @@ inline ImportMessage plainMessage(const QString &text)
 inline const QString TooManyPupilsMessage = QStringLiteral("追加データが多すぎる為途中で中止しました");
 inline const QString ReadFailedMessage = QStringLiteral("データの読込に失敗しました");
 
+// Whether the source gave anything to import. A caller that writes the month
+// writes only a Taken import, so a missing or refused source never empties it.
+enum class ImportOutcome {
+    Taken,    // the source was read (it may still have held no pupils)
+    NoSource, // no last month, no roster file, a file that is missing or unreadable
+    Refused,  // read but refused: lines that cannot be taken, another school's roster
+};
+
 struct PupilImport
 {
+    ImportOutcome outcome = ImportOutcome::Taken;
     // Rows carrying Name, Sex, RosterNo and Grade only.
     QList<PupilRecord> pupils;
     // The rows replace the month's list instead of following it.

@@ -34,6 +34,7 @@ PupilImport ImportLastMonth(const AppState &state, const RegisterMonth &open)
     RegisterMonth last;
     const LoadResult loaded = MonthFile::load(path, last);
     if (loaded.missing()) {
+        import.outcome = ImportOutcome::NoSource;
         import.messages.append(plainMessage(u"先月のデータは、有りません"_s));
         return import;
     }
@@ -41,11 +42,10 @@ PupilImport ImportLastMonth(const AppState &state, const RegisterMonth &open)
         return unreadableImport(path);
     if (open.TeacherName.isEmpty() && !last.TeacherName.isEmpty())
         import.teacherName = last.TeacherName;
-    if (last.PupilCount == 0)
-        return import;
-    import.replacesList = true;
     PupilCollector collector(import.pupils, import.messages, 0);
     collectStayers(last, collector);
+    // A month whose pupils all left gives nobody, and must not empty the open list.
+    import.replacesList = !import.pupils.isEmpty();
     return import;
 }
 

@@ -52,9 +52,10 @@ std::optional<QString> schoolMismatch(const RosterFile::Roster &roster, const Pr
 
 PupilImport ImportRosterFiles(const AppState &state, const ProgramSettings &settings, int pupilCount)
 {
-    QFile::remove(decodedCopyPath(settings.WorkFolder));
     PupilImport import;
     PupilCollector collector(import.pupils, import.messages, pupilCount);
+    bool anyAccepted = false;
+    bool anyRefused = false;
     for (const int grade : rosterGrades(state)) {
         const QString path = QDir(state.YearFolder).filePath(RosterFile::fileName(schoolYearOf(state), grade));
         const QFileInfo info(path);
@@ -64,12 +65,15 @@ PupilImport ImportRosterFiles(const AppState &state, const ProgramSettings &sett
         if (!RosterFile::load(path, roster).ok()) {
             import.messages.append(readFailure(path, roster.shifted));
             import.unreadableFile = path;
+            import.outcome = ImportOutcome::NoSource;
             return import;
         }
         if (const auto mismatch = schoolMismatch(roster, settings)) {
             import.messages.append({*mismatch, RosterTitle, ImportMessageKind::Warning});
+            anyRefused = true;
             continue;
         }
+        anyAccepted = true;
         for (const RosterFile::RosterPupil &pupil : roster.pupils) {
             if (pupil.className != state.ClassName)
                 continue;
@@ -77,7 +81,20 @@ PupilImport ImportRosterFiles(const AppState &state, const ProgramSettings &sett
                 return import;
         }
     }
+    if (!anyAccepted && anyRefused) {
+        import.outcome = ImportOutcome::Refused;
+    } else if (!anyAccepted) {
+        import.outcome = ImportOutcome::NoSource;
+        import.messages.append(
+            {u"児童・生徒名簿のファイルがありません\n"_s + QDir::toNativeSeparators(state.YearFolder), RosterTitle,
+             ImportMessageKind::Warning});
+    }
     return import;
+}
+
+void removeDecodedCopy(const QString &workFolder)
+{
+    QFile::remove(decodedCopyPath(workFolder));
 }
 
 bool hasRosterFiles(const QString &yearFolder)

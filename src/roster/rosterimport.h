@@ -15,5 +15,7 @@ PupilImport ImportRosterFiles(const AppState &state, const ProgramSettings &sett
 bool hasRosterFiles(const QString &yearFolder);
 
 // Where an older version of the program left a decoded copy of a roster file,
-// with the pupils' names in it; the import deletes it.
+// with the pupils' names in it. A real import (not a preview) deletes it once
+// it has succeeded.
 QString decodedCopyPath(const QString &workFolder);
+void removeDecodedCopy(const QString &workFolder);

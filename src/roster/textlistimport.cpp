@@ -123,6 +123,7 @@ PupilImport importTextList(const QByteArray &bytes, TextLayout layout, int pupil
             pupils.append(line);
     }
     if (!refusals.isEmpty()) {
+        import.outcome = ImportOutcome::Refused;
         import.messages.append({refusedLinesMessage(refusals), {}, ImportMessageKind::Warning});
         return import;
     }

@@ -92,7 +92,8 @@ QByteArray toBytes(const Totals &totals, Layout layout, QString *error)
 
 SaveResult save(const QString &path, const Totals &totals, Layout layout)
 {
-    return saveDataFile(path, [&](QString *error) { return toBytes(totals, layout, error); });
+    return saveDataFile(
+        path, [&](QString *error) { return toBytes(totals, layout, error); }, WriteTarget::UserOutput);
 }
 
 } // namespace TotalsCsv

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/monthjson.h"
 #include "clitestfiles.h"
 #include "testregistry.h"
 
@@ -107,6 +108,29 @@ private slots:
         QCOMPARE(runConvert({path(input), path(target)}, output), status);
         QVERIFY2(output.err.contains(message), qPrintable(output.err));
         QVERIFY(output.out.isEmpty());
+    }
+
+    // A full disk, made real for a child process by its file-size limit: the
+    // month on disk survives byte for byte, and the failure is reported.
+    void fullDiskLeavesTheMonthAsItWas()
+    {
+        RegisterMonth full;
+        for (int i = 0; i < PupilWorkingLimit; ++i)
+            full.Pupils[i].Name = u"児童%1"_s.arg(i + 1);
+        full.PupilCount = PupilWorkingLimit;
+        const QString json = path(u"full.json"_s);
+        QVERIFY(writeFile(json, MonthJson::toJson(full)));
+        const QString month = path(u"2026_6.ROD"_s);
+        const QByteArray old = readFile(goldenPath(u"2004_5.ROD"_s)).repeated(10);
+        QVERIFY(writeFile(month, old));
+
+        const ProgramRun run = runProgram({u"convert"_s, json, month}, 1024);
+        QCOMPARE(run.exitCode, int(ExitStatus::OutputError));
+        QVERIFY2(run.err.contains(u"2026_6.ROD: 保存できません: 書き込みの途中でエラーが起きました"_s),
+                 qPrintable(run.err));
+        QCOMPARE(readFile(month), old);
+        QCOMPARE(QDir(m_folder.path()).entryList({u"2026_6.ROD*"_s}, QDir::Files | QDir::Hidden),
+                 QStringList{u"2026_6.ROD"_s});
     }
 
     void formatsComeFromTheExtensions_data()

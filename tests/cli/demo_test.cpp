@@ -152,6 +152,28 @@ private slots:
             QCOMPARE(readFile(second.filePath(file)), readFile(first.filePath(file)));
     }
 
+    // A school's own files are never replaced by the demo's.
+    void refusesAFolderInUse_data()
+    {
+        QTest::addColumn<QString>("existing");
+        QTest::newRow("settings") << u"ROLL.SEW"_s;
+        QTest::newRow("class list") << u"CLASS.CSD"_s;
+        QTest::newRow("data folder") << u"data"_s;
+    }
+    void refusesAFolderInUse()
+    {
+        QFETCH(QString, existing);
+        QTemporaryDir school;
+        const QString path = QDir(school.path()).filePath(existing);
+        QVERIFY(existing == u"data"_s ? QDir().mkdir(path) : writeFile(path, "school's own"));
+        CommandOutput output;
+        QCOMPARE(runDemo({school.path()}, output), ExitStatus::OutputError);
+        QVERIFY2(output.err.contains(existing), qPrintable(output.err));
+        QCOMPARE(QDir(school.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{existing});
+        if (existing != u"data"_s)
+            QCOMPARE(readFile(path), QByteArray("school's own"));
+    }
+
     void unwritableFolderIsReported()
     {
         const QString blocker = m_folder.filePath(u"plain-file"_s);

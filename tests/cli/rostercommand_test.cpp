@@ -1,8 +1,10 @@
 #include "../roster/rosterfiles.h"
 #include "cli/commands.h"
+#include "clitestfiles.h"
 #include "data/classlistfile.h"
 #include "data/monthfile.h"
 #include "data/settingsfile.h"
+#include "register/monthlock.h"
 #include "testregistry.h"
 
 #include <QTemporaryDir>
@@ -29,6 +31,13 @@ private:
             QStringList{u"roster"_s, u"--work-folder"_s, work(), u"--year"_s, u"2026"_s, u"--month"_s, u"4"_s}
                 + arguments,
             output);
+    }
+
+    // veltra-cli roster for 1年1組 in April 2026, as another process runs it.
+    QStringList programArguments() const
+    {
+        return {u"roster"_s, u"--work-folder"_s, work(),     u"--year"_s, u"2026"_s, u"--month"_s,
+                u"4"_s,      u"--class"_s,       u"1年1組"_s};
     }
 
     static QStringList names(const RegisterMonth &month)
@@ -94,29 +103,132 @@ private slots:
         QCOMPARE(month.PupilCount, 2);
     }
 
+    // A leftover decoded copy goes only when a real import has succeeded.
     void fillsEveryClassFromTheRosterFiles()
     {
         RosterBuilder first;
         first.schoolCode = 1234;
         writeRosterTestFile(m_folder.filePath(u"data/2026/2026_1.STD"_s), first.add(u"一年"_s, u"1"_s, 1, 5).plain());
-        RosterBuilder other;
-        other.schoolCode = 999;
-        writeRosterTestFile(m_folder.filePath(u"data/2026/2026_2.STD"_s), other.add(u"他校"_s, u"1"_s).plain());
+        RosterBuilder second;
+        second.schoolCode = 1234;
+        writeRosterTestFile(m_folder.filePath(u"data/2026/2026_2.STD"_s), second.add(u"二年"_s, u"1"_s).plain());
+        const QString decodedCopy = QDir(work()).filePath(u"MEIBO_L.STD"_s);
+        writeRosterTestFile(decodedCopy, "old names");
+
+        CommandOutput preview;
+        QCOMPARE(run({u"--all-classes"_s, u"--from"_s, u"roster"_s}, preview), ExitStatus::Success);
+        QVERIFY(QFile::exists(decodedCopy));
         CommandOutput output;
         QCOMPARE(run({u"--all-classes"_s, u"--from"_s, u"roster"_s, u"--write"_s}, output), ExitStatus::Success);
-        QCOMPARE(output.out, u"[{\"class\":\"1年1組\",\"year\":2026,\"month\":4,\"pupils\":["
-                             "{\"name\":\"一年\",\"sex\":\"女\",\"rosterNo\":5,\"grade\":1}],\"messages\":[]},"
-                             "{\"class\":\"2年1組\",\"year\":2026,\"month\":4,\"pupils\":[],"
-                             "\"messages\":[\"名簿データの学校コードが違います\"]}]\n"_s.toUtf8());
-        RegisterMonth month;
-        QVERIFY(MonthFile::load(monthPath(u"2年1組"_s), month).ok());
-        QCOMPARE(month.PupilCount, 0);
+        QCOMPARE(output.out,
+                 u"[{\"class\":\"1年1組\",\"year\":2026,\"month\":4,\"pupils\":["
+                 "{\"name\":\"一年\",\"sex\":\"女\",\"rosterNo\":5,\"grade\":1}],\"messages\":[]},"
+                 "{\"class\":\"2年1組\",\"year\":2026,\"month\":4,\"pupils\":["
+                 "{\"name\":\"二年\",\"sex\":\"男\",\"rosterNo\":0,\"grade\":2}],\"messages\":[]}]\n"_s.toUtf8());
+        QCOMPARE(output.out, preview.out);
+        QVERIFY(!QFile::exists(decodedCopy));
 
         writeRosterTestFile(m_folder.filePath(u"data/2026/2026_2.STD"_s), "10,1234,\"cut short");
         CommandOutput broken;
         QCOMPARE(run({u"--class"_s, u"2年1組"_s, u"--from"_s, u"roster"_s}, broken), ExitStatus::InputError);
         QVERIFY(broken.err.contains(u"2026_2.STD"_s));
         QVERIFY(broken.out.isEmpty());
+    }
+
+    // An import that has nothing to give, is refused, or meets the month open
+    // elsewhere leaves the month file byte for byte, whatever --replace says.
+    void nothingIsWrittenWhen_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("rosterFile"); // 2026_1.STD, when not empty
+        QTest::addColumn<QString>("dataFolder");    // ROLL.SEW's, when not empty
+        QTest::addColumn<bool>("monthLocked");
+        QTest::addColumn<ExitStatus>("status");
+        QTest::addColumn<QString>("message");
+        const QString names = m_folder.filePath(u"names.csv"_s);
+        const QString refused = m_folder.filePath(u"refused.csv"_s);
+        const QStringList text{u"--from"_s, u"text"_s, u"--file"_s};
+        RosterBuilder otherSchool;
+        otherSchool.schoolCode = 999;
+        RosterBuilder otherClass;
+        otherClass.schoolCode = 1234;
+        QTest::newRow("refused lines") << text + QStringList{refused} << QByteArray() << QString() << false
+                                       << ExitStatus::OutputError << u"次の行を読み込めないため"_s;
+        QTest::newRow("no such list") << text + QStringList{m_folder.filePath(u"none.csv"_s)} << QByteArray()
+                                      << QString() << false << ExitStatus::InputError << u"none.csv"_s;
+        QTest::newRow("no last month") << QStringList{u"--from"_s, u"last-month"_s} << QByteArray() << QString()
+                                       << false << ExitStatus::InputError << u"先月のデータは、有りません"_s;
+        QTest::newRow("no roster file") << QStringList{u"--from"_s, u"roster"_s} << QByteArray() << QString() << false
+                                        << ExitStatus::InputError << u"児童・生徒名簿のファイルがありません"_s;
+        QTest::newRow("another school's roster")
+            << QStringList{u"--from"_s, u"roster"_s} << otherSchool.add(u"他校"_s, u"1"_s).plain() << QString() << false
+            << ExitStatus::OutputError << u"名簿データの学校コードが違います"_s;
+        QTest::newRow("nobody of the class")
+            << QStringList{u"--from"_s, u"roster"_s} << otherClass.add(u"二組"_s, u"2"_s).plain() << QString() << false
+            << ExitStatus::InputError << u"読み込める児童がいない"_s;
+        QTest::newRow("data folder of a Windows PC")
+            << text + QStringList{names, u"--with-sex"_s} << QByteArray() << u"C:\\ROLL\\DATA"_s << false
+            << ExitStatus::InputError << u"保存データ用フォルダーが見つかりません: C:\\ROLL\\DATA"_s;
+        QTest::newRow("month open elsewhere") << text + QStringList{names, u"--with-sex"_s} << QByteArray() << QString()
+                                              << true << ExitStatus::OutputError << MonthInUseMessage;
+    }
+    void nothingIsWrittenWhen()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, rosterFile);
+        QFETCH(QString, dataFolder);
+        QFETCH(bool, monthLocked);
+        QFETCH(QString, message);
+        writeRosterTestFile(m_folder.filePath(u"refused.csv"_s), "山田,男,余分\r\n");
+        if (!rosterFile.isEmpty())
+            writeRosterTestFile(m_folder.filePath(u"data/2026/2026_1.STD"_s), rosterFile);
+        const QString month = monthPath(u"1年1組"_s);
+        CommandOutput first;
+        QCOMPARE(run({u"--class"_s, u"1年1組"_s, u"--from"_s, u"text"_s, u"--file"_s, m_folder.filePath(u"names.csv"_s),
+                      u"--with-sex"_s, u"--write"_s},
+                     first),
+                 ExitStatus::Success);
+        const QByteArray before = readFile(month);
+        if (!dataFolder.isEmpty()) {
+            ProgramSettings settings;
+            settings.WorkFolder = work();
+            QVERIFY(SettingsFile::load(settings).ok());
+            settings.DataFolder = dataFolder;
+            QVERIFY(SettingsFile::save(settings).ok);
+        }
+        MonthLock elsewhere(month);
+        if (monthLocked)
+            QCOMPARE(elsewhere.take(), MonthLock::Outcome::Taken);
+
+        const ProgramRun other = runProgram(programArguments() + QStringList{u"--write"_s, u"--replace"_s} + arguments);
+        QTEST(ExitStatus(other.exitCode), "status");
+        QVERIFY2(other.err.contains(message), qPrintable(other.err));
+        QCOMPARE(readFile(month), before);
+        QCOMPARE(QDir(work()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 (QStringList{u"CLASS.CSD"_s, u"ROLL.SEW"_s}));
+    }
+
+    // Two imports started together into one new month: the lock lets one in,
+    // and the other then finds pupils there and keeps its hands off.
+    void concurrentImportsNeverBothSucceed()
+    {
+        const QStringList arguments =
+            programArguments() + QStringList{u"--from"_s,     u"text"_s,
+                                             u"--file"_s,     m_folder.filePath(u"names.csv"_s),
+                                             u"--with-sex"_s, u"--write"_s};
+        for (int round = 0; round < 8; ++round) {
+            QFile::remove(monthPath(u"1年1組"_s));
+            QProcess first;
+            QProcess second;
+            startProgram(first, arguments);
+            startProgram(second, arguments);
+            const ProgramRun one = finishProgram(first);
+            const ProgramRun other = finishProgram(second);
+            QCOMPARE(QList<int>({one.exitCode, other.exitCode}).count(int(ExitStatus::Success)), 1);
+            RegisterMonth month;
+            QVERIFY(MonthFile::load(monthPath(u"1年1組"_s), month).ok());
+            QCOMPARE(month.PupilCount, 2);
+        }
     }
 
     void refusals_data()

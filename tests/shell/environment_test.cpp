@@ -204,8 +204,10 @@ private slots:
         QDir().mkpath(folder);
         fixture.fill(u"1234"_s, u"北小学校"_s, folder);
         click(fixture.dialog, u"OK"_s);
-        QCOMPARE(fixture.test.prompts.messages, (QList<PromptMessage>{{u"データの保存に失敗しました"_s, QString(),
-                                                                       PromptIcon::Warning, PromptButtons::Ok}}));
+        const QString expected = u"データの保存に失敗しました\n%1\n同じ名前のフォルダーがあります"_s.arg(
+            QDir::toNativeSeparators(fixture.workFile(u"ROLL.SEW"_s)));
+        QCOMPARE(fixture.test.prompts.messages,
+                 (QList<PromptMessage>{{expected, QString(), PromptIcon::Warning, PromptButtons::Ok}}));
         QVERIFY(fixture.dialog.isVisible());
         QCOMPARE(fixture.box(u"SC_CODE"_s), u"1234"_s);
         QCOMPARE(fixture.box(u"SC_NAME"_s), u"北小学校"_s);

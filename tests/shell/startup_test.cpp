@@ -35,19 +35,28 @@ private slots:
         QTest::addColumn<QByteArray>("settingsFile"); // empty = no ROLL.SEW
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("new installation") << QByteArray() << u"環境設定ﾌｧｲﾙが有りません"_s << u"出席簿"_s;
+        QTest::addColumn<QString>("dialog"); // the dialog that opens, if any
+        const auto settings = [](const QByteArray &dataFolder) {
+            return "1234,\"SCHOOL\",\"\",\"" + dataFolder
+                   + "\",\"\",\"\"\r\n"
+                     "0,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+                     "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+        };
+        QTest::newRow("new installation") << QByteArray() << u"環境設定ﾌｧｲﾙが有りません"_s << u"出席簿"_s << QString();
         QTest::newRow("unreadable settings")
-            << QByteArray("garbage\r\n") << u"環境設定ﾌｧｲﾙ読み込みエラー"_s << u"出席簿"_s;
-        QTest::newRow("settings present") << QByteArray("1234,\"SCHOOL\",\"\",\"\",\"\",\"\"\r\n"
-                                                        "0,\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
-                                                        "\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n")
-                                          << QString() << u"出席簿 "_s;
+            << QByteArray("garbage\r\n") << u"環境設定ﾌｧｲﾙ読み込みエラー"_s << u"出席簿"_s << QString();
+        QTest::newRow("settings present") << settings("") << QString() << u"出席簿 "_s << u"F_SET"_s;
+        // A data folder set on a Windows PC is chosen anew, and never created here.
+        QTest::newRow("data folder of another computer")
+            << settings("C:\\ROLL\\DATA") << u"保存データ用フォルダーが見つかりません: C:\\ROLL\\DATA"_s << u"出席簿 "_s
+            << u"USER_SET"_s;
     }
     void firstShowing()
     {
         QFETCH(QByteArray, settingsFile);
         QFETCH(QString, message);
         QFETCH(QString, caption);
+        QFETCH(QString, dialog);
         ShellFixture fixture;
         if (!settingsFile.isEmpty())
             writeFile(fixture.workFile(u"ROLL.SEW"_s), settingsFile);
@@ -56,23 +65,27 @@ private slots:
         QVERIFY(window.startUp(lock));
 
         QString dialogShown;
-        NextModalDialog handler([&](QDialog &dialog) {
-            dialogShown = dialog.objectName();
-            click(dialog, u"ESC"_s);
+        NextModalDialog handler([&](QDialog &shown) {
+            dialogShown = shown.objectName();
+            shown.reject();
         });
         window.show();
         QTRY_COMPARE(window.windowTitle(), caption);
-        if (message.isEmpty()) {
-            QTRY_COMPARE(dialogShown, u"F_SET"_s);
-            QVERIFY(fixture.test.prompts.messages.isEmpty());
-            QCOMPARE(fixture.session.Settings.SchoolCode, 1234);
-        } else {
+        if (!message.isEmpty()) {
             QTRY_COMPARE(fixture.test.prompts.messages.size(), 1);
             QCOMPARE(fixture.test.prompts.messages.first(),
                      (PromptMessage{message, u"ヴェルトラ"_s, PromptIcon::Warning, PromptButtons::Ok}));
+        } else {
+            QVERIFY(fixture.test.prompts.messages.isEmpty());
+        }
+        if (dialog.isEmpty()) {
             QTest::qWait(50);
             QVERIFY(dialogShown.isEmpty());
+        } else {
+            QTRY_COMPARE(dialogShown, dialog);
+            QCOMPARE(fixture.session.Settings.SchoolCode, 1234);
         }
+        QCOMPARE(QDir(fixture.session.Settings.WorkFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
         QVERIFY(!QApplication::overrideCursor());
         for (const QString &name : DocumentButtons)
             QVERIFY2(!named(window, name)->isEnabled(), qPrintable(name));

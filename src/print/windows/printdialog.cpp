@@ -285,11 +285,13 @@ void PrintDialog::saveAsPdf()
     m_printing = true;
     PdfDocument pdf(sheetTitle(m_session, job.PrintSide));
     const PrintResult result = PrintRegisterSheets(pdf.surface(), job, m_session, m_platform.clock.today());
-    const SaveResult saved = result == PrintResult::Printed ? writeFileAtomically(path, pdf.bytes())
-                                                            : SaveResult{false, path, QString(), false};
+    const SaveResult saved = result == PrintResult::Printed
+                                 ? writeFileAtomically(path, pdf.bytes(), WriteTarget::UserOutput)
+                                 : SaveResult{false, path, QString(), false};
     m_printing = false;
     if (!saved.ok)
-        tell(m_platform, this, u"PDFを保存できませんでした\n"_s + QDir::toNativeSeparators(path), PromptIcon::Warning);
+        tell(m_platform, this, u"PDFを保存できませんでした\n"_s + QDir::toNativeSeparators(path) + u'\n' + saved.error,
+             PromptIcon::Warning);
 }
 
 void PrintDialog::done(int result)

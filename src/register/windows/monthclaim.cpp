@@ -12,18 +12,11 @@ namespace {
 
 const QString RecoveryQuestion = u"前回正常に終了しなかったため、保存されていない入力があります。復元しますか？"_s;
 
-QString describe(const LockHolder &holder)
-{
-    const auto shown = [](const QString &text) { return text.isEmpty() ? u"（不明）"_s : text; };
-    return u"パソコン名：%1\nユーザー名：%2\n開いた日時：%3"_s.arg(shown(holder.host), shown(holder.user),
-                                                                   holder.since.toString(u"yyyy/MM/dd HH:mm"_s));
-}
-
 bool agreesToTakeOver(Platform &platform, QWidget *parent, const LockHolder &holder)
 {
     const QString text = u"この出席簿は、次のパソコンで開かれたまま1日以上たっています。\n\n%1\n\n"
                          "そのパソコンで出席簿を開いていないことを確かめてから、編集を引き継いでください。\n"
-                         "編集を引き継ぎますか？"_s.arg(describe(holder));
+                         "編集を引き継ぎますか？"_s.arg(holder.description());
     return platform.prompts.ask(parent, {text, ProgramTitle, PromptIcon::Question, PromptButtons::YesNo})
            == PromptAnswer::Yes;
 }
@@ -42,8 +35,6 @@ std::optional<MonthAccess> claimMonth(Platform &platform, QWidget *parent, const
 {
     auto lock = std::make_unique<MonthLock>(monthPath);
     MonthLock::Outcome outcome = lock->take();
-    if (outcome == MonthLock::Outcome::Held && !lock->holder())
-        outcome = lock->take(); // the holder closed the month in the meantime
     std::optional<LockHolder> holder = lock->holder();
     if (outcome == MonthLock::Outcome::Held && holder && holder->isAbandoned()
         && agreesToTakeOver(platform, parent, *holder)) {
@@ -55,8 +46,7 @@ std::optional<MonthAccess> claimMonth(Platform &platform, QWidget *parent, const
         return MonthAccess{std::move(lock), false};
     case MonthLock::Outcome::Held:
         if (holder)
-            return offerReadOnly(platform, parent,
-                                 u"この出席簿は他のパソコンで開かれています\n\n"_s + describe(*holder));
+            return offerReadOnly(platform, parent, MonthInUseMessage + u"\n\n"_s + holder->description());
         break;
     case MonthLock::Outcome::Unavailable:
         break;

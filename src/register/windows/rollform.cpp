@@ -63,14 +63,6 @@ const QString UndrawableMessage = u"表示出来ないデータが含まれて�
 const QString OutsideEnrolmentQuestion = u"在籍していない日（転入学の前、または転学などの後）に記録があります。\n"
                                          u"この記録も集計に数えられます。消去しますか？"_s;
 
-QString saveFailure(const SaveResult &result)
-{
-    QString text = u"データの保存に失敗しました\n"_s + QDir::toNativeSeparators(result.path);
-    if (!result.error.isEmpty())
-        text += u"\n"_s + result.error;
-    return text;
-}
-
 } // namespace
 
 RollForm::RollForm(Session &session, Platform &platform, QWidget *parent, MonthAccess access)
@@ -448,7 +440,7 @@ bool RollForm::saveMonth()
         return false;
     const SaveResult result = writeMonthFile();
     if (!result.ok)
-        tell(m_platform, this, saveFailure(result), PromptIcon::Warning);
+        tell(m_platform, this, saveFailureMessage(result), PromptIcon::Warning);
     return result.ok;
 }
 
@@ -464,8 +456,8 @@ SaveResult RollForm::writeMonthFile()
 // The month stays in memory and on screen unless the user chooses to let it go.
 bool RollForm::closeAfterFailedSave(const SaveResult &result)
 {
-    const QString text =
-        saveFailure(result) + u"\n\nこの画面を開いたままにしますか？\n「いいえ」を選ぶと、保存しないで閉じます。"_s;
+    const QString text = saveFailureMessage(result)
+                         + u"\n\nこの画面を開いたままにしますか？\n「いいえ」を選ぶと、保存しないで閉じます。"_s;
     const PromptMessage question{text, ProgramTitle, PromptIcon::Warning, PromptButtons::YesNo};
     return m_platform.prompts.ask(this, question) == PromptAnswer::No;
 }

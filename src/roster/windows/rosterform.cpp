@@ -198,6 +198,8 @@ void RosterForm::importRosterFiles()
     const PupilImport import = ImportRosterFiles(m_session.State, m_session.Settings, m_session.Register.PupilCount);
     QApplication::restoreOverrideCursor();
     apply(import);
+    if (import.outcome == ImportOutcome::Taken)
+        removeDecodedCopy(m_session.Settings.WorkFolder);
 }
 
 void RosterForm::importTextFile()

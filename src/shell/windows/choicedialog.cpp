@@ -1,5 +1,6 @@
 #include "choicedialog.h"
 
+#include "calendar/monthchoice.h"
 #include "data/session.h"
 #include "roster/classtitle.h"
 #include "ui/dialogparts.h"
@@ -58,12 +59,17 @@ const ClassEntry *ChoiceDialog::chosenClass()
     return &m_session.Classes.Entries[index];
 }
 
-bool ChoiceDialog::titleNamesAFolder(const ClassEntry &classEntry)
+bool ChoiceDialog::classFolderReachable(const ClassEntry &classEntry)
 {
-    const auto unsafe = ClassTitle::unsafeReason(classEntry.Title.trimmed());
-    if (unsafe)
+    if (const auto unsafe = ClassTitle::unsafeReason(classEntry.Title.trimmed())) {
         tell(m_platform, this, ClassTitle::refusalMessage(classEntry.Title, *unsafe), PromptIcon::Warning);
-    return !unsafe;
+        return false;
+    }
+    if (const auto unreachable = unreachableDataFolder(m_session.Settings.DataFolder)) {
+        tell(m_platform, this, *unreachable, PromptIcon::Warning);
+        return false;
+    }
+    return true;
 }
 
 void ChoiceDialog::showEvent(QShowEvent *event)

@@ -30,8 +30,9 @@ protected:
     void layOut(const QString &heading, QLayout *periodRow);
     // The class chosen; nullptr after asking the user to choose one.
     const ClassEntry *chosenClass();
-    // False after telling the user that the class's title cannot name a folder.
-    bool titleNamesAFolder(const ClassEntry &classEntry);
+    // False after telling the user that the class's title cannot name a folder,
+    // or that the data folder is on a drive this computer does not have.
+    bool classFolderReachable(const ClassEntry &classEntry);
 
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

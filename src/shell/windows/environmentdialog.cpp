@@ -1,5 +1,6 @@
 #include "environmentdialog.h"
 
+#include "calendar/monthchoice.h"
 #include "data/cp932.h"
 #include "data/folderpath.h"
 #include "data/session.h"
@@ -158,6 +159,10 @@ void EnvironmentDialog::confirm()
 
 bool EnvironmentDialog::prepareDataFolder(const QString &folder)
 {
+    if (const auto unreachable = unreachableDataFolder(folder)) {
+        refuse(*unreachable);
+        return false;
+    }
     const std::optional<QStringList> missing =
         missingFolders(absoluteFolderPath(m_session.Settings.WorkFolder, folder));
     if (missing && missing->isEmpty())

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "calendar/era.h"
+#include "calendar/monthchoice.h"
 #include "calendar/windows/holidayform.h"
 #include "data/monthfile.h"
 #include "data/session.h"
@@ -209,6 +210,13 @@ void MainWindow::loadClassesAndSettings()
         return;
     }
     setWindowTitle(u"出席簿 "_s);
+    // A data folder set on another computer is chosen anew before any month opens.
+    if (const auto unreachable = unreachableDataFolder(m_session.Settings.DataFolder)) {
+        tell(m_platform, this, *unreachable, PromptIcon::Warning);
+        runEnvironmentCommand();
+        if (unreachableDataFolder(m_session.Settings.DataFolder))
+            return;
+    }
     runMonthCommand();
 }
 

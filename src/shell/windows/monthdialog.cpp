@@ -126,7 +126,7 @@ void MonthDialog::confirm()
         return;
     }
 
-    if (!titleNamesAFolder(*classEntry))
+    if (!classFolderReachable(*classEntry))
         return;
     const MonthFolders folders = monthFolders(m_session.Settings, schoolYearOf(*yearMonth), classEntry->Title);
     const std::optional<QStringList> missing = missingFolders(folders.monthFolder);

@@ -15,8 +15,9 @@ bool saveSettings(const ProgramSettings &settings, const QString &monthFolder, P
     publishSettings(platform.store, settings, monthFolder, QCoreApplication::applicationDirPath(),
                     platform.clock.today());
     reportStoreFailure(platform, parent);
+    SaveResult result;
     for (;;) {
-        const SaveResult result = SettingsFile::save(settings);
+        result = SettingsFile::save(settings);
         if (result.ok)
             return true;
         if (!result.deviceNotReady)
@@ -26,6 +27,6 @@ bool saveSettings(const ProgramSettings &settings, const QString &monthFolder, P
         if (platform.prompts.ask(parent, retry) != PromptAnswer::Ok)
             break;
     }
-    tell(platform, parent, u"データの保存に失敗しました"_s, PromptIcon::Warning, QString());
+    tell(platform, parent, saveFailureMessage(result), PromptIcon::Warning, QString());
     return false;
 }

@@ -42,7 +42,7 @@ void TotalsDialog::confirm()
         tell(m_platform, this, refusal, PromptIcon::Warning);
         return;
     }
-    if (!titleNamesAFolder(*classEntry))
+    if (!classFolderReachable(*classEntry))
         return;
     applyTotalsChoice(m_session.State, m_session.Settings, *classEntry, *schoolYear);
     accept();

@@ -233,7 +233,7 @@ bool RollTotal::savePdf(const QString &path)
     PdfDocument document(TotalsText::title(m_totals.schoolYear, m_totals.term, classEntry()));
     if (PrintTotals(document.surface(), m_totals, classEntry()) != PrintResult::Printed)
         return report({false, path, {}, false});
-    return report(writeFileAtomically(path, document.bytes()));
+    return report(writeFileAtomically(path, document.bytes(), WriteTarget::UserOutput));
 }
 
 bool RollTotal::report(const SaveResult &result)
