@@ -1,5 +1,7 @@
 #include "cp932.h"
 
+#include "storedtext.h"
+
 #include <QList>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -98,8 +100,10 @@ std::optional<char32_t> firstUnencodable(const QString &text)
 
 QString describeCharacter(char32_t codePoint)
 {
-    const QString hex = QString::number(uint(codePoint), 16).toUpper().rightJustified(4, u'0');
-    return u"「%1」(U+%2)"_s.arg(QString::fromUcs4(&codePoint, 1), hex);
+    const QString hex = u"(U+%1)"_s.arg(QString::number(uint(codePoint), 16).toUpper().rightJustified(4, u'0'));
+    if (StoredText::isControl(codePoint))
+        return hex;
+    return u"「%1」"_s.arg(QString::fromUcs4(&codePoint, 1)) + hex;
 }
 
 QString unencodableMessage(char32_t codePoint)

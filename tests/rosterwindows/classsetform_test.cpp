@@ -162,6 +162,8 @@ private slots:
                                     << u"同じ名前のクラスが既にあります"_s;
         QTest::newRow("folder separator")
             << u"OPT1"_s << u"1"_s << QString() << u"1/2"_s << u"文字「/」(U+002F)はクラス名に使えません"_s;
+        QTest::newRow("control character in the class name")
+            << u"OPT2"_s << QString() << QString() << u"さ\u001Bくら"_s << u"制御文字(U+001B)は使えません"_s;
     }
 
     void refusalsAreShown()
