@@ -46,6 +46,9 @@ ExitStatus runTotals(const QStringList &arguments, CommandOutput &output);
 ExitStatus usageError(CommandOutput &output, const QString &usage);
 ExitStatus loadError(CommandOutput &output, const LoadResult &result);
 ExitStatus saveError(CommandOutput &output, const SaveResult &result);
+// Loads the work folder's CLASS.CSD; InputError, named, when it cannot be read
+// or two of its classes share a title (and so one folder).
+std::optional<ExitStatus> loadClassList(const QString &workFolder, ClassList &classes, CommandOutput &output);
 // The entry of `classes` titled `title` (blanks around either ignored), or nullptr.
 const ClassEntry *findClass(const ClassList &classes, const QString &title);
 // Names the work folder's CLASS.CSD and the title it lacks; InputError.

@@ -2,7 +2,6 @@
 
 #include "calendar/era.h"
 #include "calendar/monthchoice.h"
-#include "data/classlistfile.h"
 #include "data/monthfile.h"
 #include "data/settingsfile.h"
 #include "register/monthstatistics.h"
@@ -18,10 +17,7 @@ std::optional<ExitStatus> PrintSource::loadWorkFolder(const QString &workFolder)
     const LoadResult settings = SettingsFile::load(m_session.Settings);
     if (!settings.ok())
         return loadError(m_output, settings);
-    const LoadResult classes = ClassListFile::load(m_session.Settings.WorkFolder, m_session.Classes);
-    if (!classes.ok())
-        return loadError(m_output, classes);
-    return std::nullopt;
+    return loadClassList(m_session.Settings.WorkFolder, m_session.Classes, m_output);
 }
 
 std::optional<ExitStatus> PrintSource::chooseClass(const QString &title)

@@ -156,8 +156,8 @@ public:
         if (const LoadResult loaded = SettingsFile::load(m_settings); !loaded.ok())
             return loadError(m_output, loaded);
         ClassList classes;
-        if (const LoadResult loaded = ClassListFile::load(m_settings.WorkFolder, classes); !loaded.ok())
-            return loadError(m_output, loaded);
+        if (const auto failed = loadClassList(m_settings.WorkFolder, classes, m_output))
+            return *failed;
 
         QList<ClassMonth> targets;
         for (int i = 0; i < classes.ClassCount; ++i) {
