@@ -2,6 +2,10 @@
 
 #include "cp932.h"
 
+#include <QList>
+
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace StoredText {
@@ -30,6 +34,8 @@ QString refusalMessage(char32_t c)
 
 QString blankControls(const QString &text)
 {
+    if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return isControl(c.unicode()); }))
+        return text;
     QString blanked = text;
     for (QChar &c : blanked) {
         if (isControl(c.unicode()))

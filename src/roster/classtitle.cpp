@@ -30,7 +30,7 @@ bool blankOrDot(QChar c)
 // any extension ("con", "Com1.txt").
 bool isDeviceName(const QString &title)
 {
-    static const QRegularExpression device(u"^(CON|PRN|AUX|NUL|COM[1-9¹²³]|LPT[1-9¹²³])\\s*(\\..*)?$"_s,
+    static const QRegularExpression device(u"^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])\\s*(\\..*)?$"_s,
                                            QRegularExpression::CaseInsensitiveOption);
     return device.match(title).hasMatch();
 }

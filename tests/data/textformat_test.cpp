@@ -72,6 +72,10 @@ private slots:
         QTest::newRow("circled one") << u"①"_s << QByteArray("\x87\x40");
         QTest::newRow("half-width chi") << u"ﾁ"_s << QByteArray("\xC1");
         QTest::newRow("ideographic space") << u"　"_s << QByteArray("\x81\x40");
+        // The converter's table swaps these three control bytes; Windows does not.
+        QTest::newRow("SUB") << u"\u001A"_s << QByteArray("\x1A");
+        QTest::newRow("FS") << u"\u001C"_s << QByteArray("\x1C");
+        QTest::newRow("DEL") << u"\u007F"_s << QByteArray("\x7F");
         QTest::newRow("kana and ascii") << u"あA1"_s
                                         << QByteArray("\x82\xA0"
                                                       "A1");

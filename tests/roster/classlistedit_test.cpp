@@ -115,8 +115,8 @@ private slots:
         const auto device = [](const QString &title) {
             return u"「%1」はWindowsの装置の名前のため、フォルダー名に使えません"_s.arg(title);
         };
-        for (const QString &title : {u"CON"_s, u"prn"_s, u"Aux"_s, u"NUL.組"_s, u"COM1"_s, u"com9.txt"_s, u"LPT1"_s,
-                                     u"lpt9"_s, u"COM¹"_s, u"NUL .txt"_s})
+        for (const QString &title :
+             {u"CON"_s, u"prn"_s, u"Aux"_s, u"NUL.組"_s, u"COM1"_s, u"com9.txt"_s, u"LPT1"_s, u"lpt9"_s, u"NUL .txt"_s})
             QTest::addRow("device %s", qPrintable(title)) << title << device(title);
         QTest::newRow("safe") << u"1年2組"_s << QString();
         QTest::newRow("safe with inner dot") << u"3.4年1組"_s << QString();
