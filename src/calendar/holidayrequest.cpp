@@ -2,6 +2,7 @@
 
 #include "calendar/holidaylist.h"
 #include "data/cp932.h"
+#include "data/storedtext.h"
 
 #include <QRegularExpression>
 
@@ -54,8 +55,8 @@ HolidayRequestResult addHolidays(RegisterMonth &month, const HolidayRequest &req
     if (!firstDay || !lastDay || (*lastDay != 0 && *lastDay < *firstDay))
         return {HolidayRequestStatus::InvalidDays};
     for (const QString &text : {reason, printText}) {
-        if (const std::optional<char32_t> refused = Cp932::firstUnencodable(text))
-            return {HolidayRequestStatus::UnencodableText, *refused};
+        if (const std::optional<char32_t> refused = StoredText::firstRefused(text))
+            return {HolidayRequestStatus::RefusedText, *refused};
     }
 
     const int last = *lastDay == 0 ? *firstDay : *lastDay;

@@ -23,15 +23,15 @@ enum class HolidayRequestStatus {
     MissingDay, // the first day reads as 0 (blank or no number)
     MissingReason,
     MissingPrintText,
-    InvalidDays,     // a day outside the month or not a whole number, or a range that runs backwards
-    UnencodableText, // the reason or print text holds a character the data files cannot store
-    ListFull,        // the new days would not fit into the 31 slots of the list
+    InvalidDays, // a day outside the month or not a whole number, or a range that runs backwards
+    RefusedText, // the reason or print text holds a character the data files cannot store
+    ListFull,    // the new days would not fit into the 31 slots of the list
 };
 
 struct HolidayRequestResult
 {
     HolidayRequestStatus status = HolidayRequestStatus::Added;
-    char32_t character = 0; // the refused character of UnencodableText
+    char32_t character = 0; // the refused character of RefusedText
 };
 
 // What a typed day text amounts to: 0 when it reads as the number 0 (blank,

@@ -26,7 +26,13 @@ struct HolidayRule
     const char16_t *name;
 };
 
-// The holiday law's dates through its amendments: Monday holidays from 2000
+// The holiday law took effect on 20 July 1948; before it there are no
+// national holidays, and a Sunday holiday gives no day off before 12 April 1973.
+const QDate HolidayLawBegins(1948, 7, 20);
+const QDate SubstituteHolidaysBegin(1973, 4, 12);
+
+// The holiday law's dates through its amendments: 敬老の日 and 体育の日 from
+// 1966, 建国記念日 from 1967, Monday holidays from 2000
 // (成人の日, 体育の日) and 2003 (海の日, 敬老の日), the 2007 reordering of
 // 4/29 and 5/4, the emperors' birthdays, 山の日, the one-off days of the
 // imperial ceremonies and the moved days of the 2020 and 2021 Olympics.
@@ -34,7 +40,7 @@ constexpr HolidayRule HolidayRules[] = {
     {1, 1, 0, NoFirstYear, NoLastYear, u"元旦"},
     {1, 15, 0, NoFirstYear, 1999, u"成人の日"},
     {1, 0, 2, 2000, NoLastYear, u"成人の日"},
-    {2, 11, 0, NoFirstYear, NoLastYear, u"建国記念日"},
+    {2, 11, 0, 1967, NoLastYear, u"建国記念日"},
     {2, 23, 0, 2020, NoLastYear, u"天皇誕生日"},
     {2, 24, 0, 1989, 1989, u"昭和天皇の大喪の礼"},
     {4, 29, 0, NoFirstYear, 1988, u"天皇誕生日"},
@@ -56,9 +62,9 @@ constexpr HolidayRule HolidayRules[] = {
     {8, 10, 0, 2020, 2020, u"山の日"},
     {8, 8, 0, 2021, 2021, u"山の日"},
     {8, 11, 0, 2022, NoLastYear, u"山の日"},
-    {9, 15, 0, NoFirstYear, 2002, u"敬老の日"},
+    {9, 15, 0, 1966, 2002, u"敬老の日"},
     {9, 0, 3, 2003, NoLastYear, u"敬老の日"},
-    {10, 10, 0, NoFirstYear, 1999, u"体育の日"},
+    {10, 10, 0, 1966, 1999, u"体育の日"},
     {10, 0, 2, 2000, 2019, u"体育の日"},
     {10, 0, 2, 2022, NoLastYear, u"スポーツの日"},
     {10, 22, 0, 2019, 2019, u"即位礼正殿の儀"},
@@ -92,6 +98,8 @@ int equinoxDay(int year, int month)
 // The name of the national holiday on the date, empty on other days.
 QString holidayName(QDate date)
 {
+    if (date < HolidayLawBegins)
+        return {};
     if (date.day() == equinoxDay(date.year(), date.month()))
         return date.month() == 3 ? u"春分の日"_s : u"秋分の日"_s;
     const auto rule = std::find_if(std::begin(HolidayRules), std::end(HolidayRules),
@@ -108,7 +116,7 @@ bool isHoliday(QDate date)
 // is not a holiday itself.
 bool isSubstituteHoliday(QDate date)
 {
-    if (isHoliday(date))
+    if (date <= SubstituteHolidaysBegin || isHoliday(date))
         return false;
     QDate previous = date.addDays(-1);
     if (date.year() >= 2007) {

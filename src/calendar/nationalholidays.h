@@ -5,8 +5,9 @@
 #include <QList>
 
 // Days off of a month by the calendar alone: every Saturday and Sunday, the
-// national holidays of the holiday law in force in that year (the current law
-// for years to come), its substitute holidays and its days between holidays.
+// national holidays of the holiday law in force on that day (none before the
+// law began on 20 July 1948; the current law for years to come), its
+// substitute holidays and its days between holidays.
 //
 // One entry per day off, in ascending day order. Print texts: "土" and "日" for
 // Saturdays and Sundays, also when a holiday falls on them (the holiday keeps

@@ -2,6 +2,7 @@
 
 #include "data/classlistfile.h"
 #include "data/fileerror.h"
+#include "roster/classtitle.h"
 
 #include <QDir>
 
@@ -123,6 +124,19 @@ std::optional<int> parseNumber(const QString &text, int minimum, int maximum)
     if (!ok || value < minimum || value > maximum || text.startsWith(u'+'))
         return std::nullopt;
     return value;
+}
+
+std::optional<ExitStatus> loadClassList(const QString &workFolder, ClassList &classes, CommandOutput &output)
+{
+    const LoadResult loaded = ClassListFile::load(workFolder, classes);
+    if (!loaded.ok())
+        return loadError(output, loaded);
+    if (const auto shared = ClassTitle::sharedTitle(classes)) {
+        output.err += u"%1: %2\n"_s.arg(QDir::toNativeSeparators(loaded.path),
+                                        ClassTitle::sharedTitleMessage(*shared).replace(u'\n', u' '));
+        return ExitStatus::InputError;
+    }
+    return std::nullopt;
 }
 
 const ClassEntry *findClass(const ClassList &classes, const QString &title)

@@ -53,6 +53,9 @@ ExitStatus dataFolderError(CommandOutput &output, const QString &message);
 // as the register editor does; OutputError, naming the holder, when another
 // program has the month open.
 ExitStatus lockMonthForWriting(MonthLock &lock, const QString &monthPath, CommandOutput &output);
+// Loads the work folder's CLASS.CSD; InputError, named, when it cannot be read
+// or two of its classes share a title (and so one folder).
+std::optional<ExitStatus> loadClassList(const QString &workFolder, ClassList &classes, CommandOutput &output);
 // The entry of `classes` titled `title` (blanks around either ignored), or nullptr.
 const ClassEntry *findClass(const ClassList &classes, const QString &title);
 // Names the work folder's CLASS.CSD and the title it lacks; InputError.

@@ -25,11 +25,11 @@ MonthFormat formatOf(const QString &path)
     return MonthFormat::Unknown;
 }
 
-LoadResult loadMonth(const QString &path, MonthFormat format, RegisterMonth &month)
+LoadResult loadMonth(const QString &path, MonthFormat format, RegisterMonth &month, bool &refusedText)
 {
     if (format == MonthFormat::RegisterFile)
         return MonthFile::load(path, month);
-    return loadDataFile(path, [&](const QByteArray &bytes) { return MonthJson::fromJson(bytes, month); });
+    return loadDataFile(path, [&](const QByteArray &bytes) { return MonthJson::fromJson(bytes, month, &refusedText); });
 }
 
 SaveResult saveMonth(const QString &path, MonthFormat format, const RegisterMonth &month)
@@ -53,9 +53,12 @@ ExitStatus runConvert(const QStringList &arguments, CommandOutput &output)
         return usageError(output, ConvertUsage);
 
     RegisterMonth month;
-    const LoadResult loaded = loadMonth(input, inputFormat, month);
-    if (!loaded.ok())
-        return loadError(output, loaded);
+    bool refusedText = false;
+    const LoadResult loaded = loadMonth(input, inputFormat, month, refusedText);
+    if (!loaded.ok()) {
+        const ExitStatus status = loadError(output, loaded);
+        return refusedText ? ExitStatus::OutputError : status; // the data were read, and refused
+    }
     // A register file may be the month a teacher has open: write it only under its lock.
     MonthLock lock(target);
     if (targetFormat == MonthFormat::RegisterFile) {

@@ -1,5 +1,7 @@
 #include "jsonitemreader.h"
 
+#include "data/storedtext.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -58,6 +60,10 @@ bool JsonItemReader::text(const QJsonValue &value, const QString &name, QString 
     if (!value.isString())
         return fail(name, u"文字列ではありません"_s);
     out = value.toString();
+    if (const auto refused = StoredText::firstRefused(out)) {
+        m_refusedText = true;
+        return fail(name, StoredText::refusalMessage(*refused));
+    }
     return true;
 }
 

@@ -8,9 +8,9 @@
 #include <initializer_list>
 
 // Reads the items of a parsed JSON document into records. A missing key keeps
-// the record's default; a wrong type, a number outside 16 bits, an unknown key
-// or an array too long is refused, and error() names the item the way a path
-// is written: "pupils[2].marks[4]".
+// the record's default; a wrong type, a number outside 16 bits, an unknown key,
+// an array too long or a text that a data file cannot store (StoredText) is
+// refused, and error() names the item the way a path is written: "pupils[2].marks[4]".
 class JsonItemReader
 {
 public:
@@ -28,9 +28,12 @@ public:
     static QString element(const QString &name, qsizetype index);
 
     QString error() const { return m_error; }
+    // The refusal was a text's character, not the document's form.
+    bool refusedText() const { return m_refusedText; }
 
 private:
     bool fail(const QString &name, const QString &problem);
 
     QString m_error;
+    bool m_refusedText = false;
 };

@@ -127,7 +127,7 @@ QByteArray toJson(const RegisterMonth &month)
     return json.document();
 }
 
-LoadResult fromJson(const QByteArray &json, RegisterMonth &month)
+LoadResult fromJson(const QByteArray &json, RegisterMonth &month, bool *refusedText)
 {
     month.reset();
     LoadResult result;
@@ -141,6 +141,8 @@ LoadResult fromJson(const QByteArray &json, RegisterMonth &month)
         if (readMonth(reader, document.isObject() ? QJsonValue(document.object()) : QJsonValue(), month))
             return result;
         result.detail = reader.error();
+        if (refusedText)
+            *refusedText = reader.refusedText();
         month.reset();
     }
     result.code = -1;

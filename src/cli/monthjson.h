@@ -19,7 +19,8 @@ void writeHoliday(JsonWriter &json, const HolidayEntry &entry);
 
 // Parses the JSON form into `month`. On failure the month stays empty and the
 // result is unreadable, naming the offending item ("pupils[2].marks[4]") or,
-// for a syntax error, the line.
-LoadResult fromJson(const QByteArray &json, RegisterMonth &month);
+// for a syntax error, the line; `refusedText` tells a text refused for a
+// character that cannot be stored from a document that cannot be read.
+LoadResult fromJson(const QByteArray &json, RegisterMonth &month, bool *refusedText = nullptr);
 
 } // namespace MonthJson

@@ -9,6 +9,8 @@
 #include <QDate>
 #include <QDir>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -42,7 +44,7 @@ std::optional<double> parseMillimetres(const QString &text, double largest)
 {
     bool ok = false;
     const double value = text.toDouble(&ok);
-    if (!ok || value < 0 || value > largest)
+    if (!ok || !std::isfinite(value) || value < 0 || value > largest)
         return std::nullopt;
     return value;
 }

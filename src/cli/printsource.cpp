@@ -2,7 +2,6 @@
 
 #include "calendar/era.h"
 #include "calendar/monthchoice.h"
-#include "data/classlistfile.h"
 #include "data/monthfile.h"
 #include "data/settingsfile.h"
 #include "register/monthstatistics.h"
@@ -20,10 +19,7 @@ std::optional<ExitStatus> PrintSource::loadWorkFolder(const QString &workFolder)
         return loadError(m_output, settings);
     if (const auto unreachable = unreachableDataFolder(m_session.Settings.DataFolder))
         return dataFolderError(m_output, *unreachable);
-    const LoadResult classes = ClassListFile::load(m_session.Settings.WorkFolder, m_session.Classes);
-    if (!classes.ok())
-        return loadError(m_output, classes);
-    return std::nullopt;
+    return loadClassList(m_session.Settings.WorkFolder, m_session.Classes, m_output);
 }
 
 std::optional<ExitStatus> PrintSource::chooseClass(const QString &title)

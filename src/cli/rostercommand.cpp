@@ -3,7 +3,6 @@
 
 #include "calendar/monthchoice.h"
 #include "calendar/nationalholidays.h"
-#include "data/classlistfile.h"
 #include "data/folderpath.h"
 #include "data/monthfile.h"
 #include "data/settingsfile.h"
@@ -159,8 +158,8 @@ public:
         if (const auto unreachable = unreachableDataFolder(m_settings.DataFolder))
             return dataFolderError(m_output, *unreachable);
         ClassList classes;
-        if (const LoadResult loaded = ClassListFile::load(m_settings.WorkFolder, classes); !loaded.ok())
-            return loadError(m_output, loaded);
+        if (const auto failed = loadClassList(m_settings.WorkFolder, classes, m_output))
+            return *failed;
 
         // Every class is read and imported, under its month's lock, before any is written.
         std::vector<ClassMonth> targets;

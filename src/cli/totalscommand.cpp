@@ -2,7 +2,6 @@
 #include "jsonwriter.h"
 #include "printtarget.h"
 
-#include "data/classlistfile.h"
 #include "totals/totals.h"
 #include "totals/totalscsv.h"
 #include "totals/totalsprint.h"
@@ -106,11 +105,8 @@ QByteArray totalsJson(const Totals &totals, int typedTerm)
 std::optional<ClassEntry> classOfFolder(const QString &workFolder, const QString &classFolder, CommandOutput &output)
 {
     ClassList classes;
-    const LoadResult loaded = ClassListFile::load(QDir(workFolder).absolutePath(), classes);
-    if (!loaded.ok()) {
-        loadError(output, loaded);
+    if (loadClassList(QDir(workFolder).absolutePath(), classes, output))
         return std::nullopt;
-    }
     const QString title = QDir(classFolder).dirName();
     if (const ClassEntry *entry = findClass(classes, title))
         return *entry;
@@ -118,18 +114,24 @@ std::optional<ClassEntry> classOfFolder(const QString &workFolder, const QString
     return std::nullopt;
 }
 
-ExitStatus printTotals(const TotalsRequest &request, const Totals &totals, CommandOutput &output)
+// The class to print the totals for; nothing (with the message) when the
+// class is unknown or there is nothing to print.
+std::optional<ClassEntry> printedClass(const TotalsRequest &request, const Totals &totals, CommandOutput &output)
 {
     const std::optional<ClassEntry> classEntry = classOfFolder(request.workFolder, request.folder, output);
-    if (!classEntry)
-        return ExitStatus::InputError;
-    if (totals.rows.isEmpty()) {
+    if (classEntry && totals.rows.isEmpty()) {
         output.err += u"印刷データが有りません\n"_s;
-        return ExitStatus::InputError;
+        return std::nullopt;
     }
-    const QString title = TotalsText::title(totals.schoolYear, totals.term, *classEntry);
+    return classEntry;
+}
+
+ExitStatus printTotals(const PrintTarget &target, const Totals &totals, const ClassEntry &classEntry,
+                       CommandOutput &output)
+{
+    const QString title = TotalsText::title(totals.schoolYear, totals.term, classEntry);
     return printTo(
-        *request.print, title, [&](PageSurface &surface) { return PrintTotals(surface, totals, *classEntry); }, output);
+        target, title, [&](PageSurface &surface) { return PrintTotals(surface, totals, classEntry); }, output);
 }
 
 } // namespace
@@ -147,6 +149,13 @@ ExitStatus runTotals(const QStringList &arguments, CommandOutput &output)
     const Totals totals = ComputeTotals(request.folder, *request.schoolYear, *request.term - 1);
     for (const TotalsMonth &month : totals.monthsRead(MonthReading::Unreadable))
         output.err += month.detail + u": 読めないため、この月を除いて集計しました\n"_s;
+    // Every input is checked before any output is written.
+    std::optional<ClassEntry> classEntry;
+    if (request.print) {
+        classEntry = printedClass(request, totals, output);
+        if (!classEntry)
+            return ExitStatus::InputError;
+    }
     output.out += totalsJson(totals, *request.term);
 
     if (!request.csv.isEmpty()) {
@@ -154,5 +163,5 @@ ExitStatus runTotals(const QStringList &arguments, CommandOutput &output)
         if (!saved.ok)
             return saveError(output, saved);
     }
-    return request.print ? printTotals(request, totals, output) : ExitStatus::Success;
+    return request.print ? printTotals(*request.print, totals, *classEntry, output) : ExitStatus::Success;
 }

@@ -1,8 +1,13 @@
 #include "cp932.h"
 
+#include "storedtext.h"
+
 #include <QList>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <algorithm>
+#include <iterator>
 
 using namespace Qt::StringLiterals;
 
@@ -27,6 +32,35 @@ constexpr LookAlike LookAlikes[] = {
     {u'\u00A3', u'\uFFE1'}, // POUND SIGN → FULLWIDTH POUND SIGN
     {u'\u00AC', u'\uFFE2'}, // NOT SIGN → FULLWIDTH NOT SIGN
 };
+
+// The converter's table pairs three control bytes with other characters than
+// Windows does: it reads byte 1A as U+001C, 1C as U+007F and 7F as U+001A.
+// Texts are mapped on their way through it, so that they match Windows.
+constexpr char16_t WindowsControls[] = {0x1A, 0x1C, 0x7F};
+constexpr char16_t ConverterControls[] = {0x1C, 0x7F, 0x1A};
+
+QString mapped(const QString &text, const char16_t (&from)[3], const char16_t (&to)[3])
+{
+    const auto find = [&](QChar c) { return std::find(std::begin(from), std::end(from), c.unicode()); };
+    if (std::none_of(text.cbegin(), text.cend(), [&](QChar c) { return find(c) != std::end(from); }))
+        return text;
+    QString result = text;
+    for (QChar &c : result) {
+        if (const char16_t *found = find(c); found != std::end(from))
+            c = QChar(to[found - std::begin(from)]);
+    }
+    return result;
+}
+
+QString forConverter(const QString &text)
+{
+    return mapped(text, WindowsControls, ConverterControls);
+}
+
+QString fromConverter(const QString &text)
+{
+    return mapped(text, ConverterControls, WindowsControls);
+}
 
 // Setting up a converter costs far more than converting one short item, so
 // each thread keeps a stateless encoder and decoder. Their error flag never
@@ -98,8 +132,10 @@ std::optional<char32_t> firstUnencodable(const QString &text)
 
 QString describeCharacter(char32_t codePoint)
 {
-    const QString hex = QString::number(uint(codePoint), 16).toUpper().rightJustified(4, u'0');
-    return u"「%1」(U+%2)"_s.arg(QString::fromUcs4(&codePoint, 1), hex);
+    const QString hex = u"(U+%1)"_s.arg(QString::number(uint(codePoint), 16).toUpper().rightJustified(4, u'0'));
+    if (StoredText::isControl(codePoint))
+        return hex;
+    return u"「%1」"_s.arg(QString::fromUcs4(&codePoint, 1)) + hex;
 }
 
 QString unencodableMessage(char32_t codePoint)
@@ -110,7 +146,7 @@ QString unencodableMessage(char32_t codePoint)
 std::optional<QByteArray> tryEncode(const QString &text)
 {
     QStringEncoder &converter = encoder();
-    QByteArray bytes = converter.encode(text);
+    QByteArray bytes = converter.encode(forConverter(text));
     if (converter.hasError())
         return std::nullopt;
     return bytes;
@@ -118,7 +154,7 @@ std::optional<QByteArray> tryEncode(const QString &text)
 
 QByteArray encode(const QString &text)
 {
-    return encoder().encode(text);
+    return encoder().encode(forConverter(text));
 }
 
 std::optional<QString> decode(const QByteArray &bytes)
@@ -127,7 +163,7 @@ std::optional<QString> decode(const QByteArray &bytes)
     QString text = converter.decode(bytes);
     if (converter.hasError())
         return std::nullopt;
-    return text;
+    return fromConverter(text);
 }
 
 } // namespace Cp932

@@ -20,7 +20,8 @@ QString normalizeText(const QString &text);
 // The first character (a whole code point) that code page 932 cannot store.
 std::optional<char32_t> firstUnencodable(const QString &text);
 
-// "「X」(U+XXXX)": the way messages name a character.
+// "「X」(U+XXXX)": the way messages name a character; "(U+XXXX)" alone for a
+// control character, which shows nothing.
 QString describeCharacter(char32_t codePoint);
 
 // The message shown when a typed or imported text holds such a character.

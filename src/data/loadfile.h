@@ -29,8 +29,11 @@ std::optional<LoadResult> readSlots(RecordReader &reader, int announced, Slots &
     count = 0;
     const int lines = std::max(announced, 0);
     for (int i = 0; i < lines; ++i) {
-        if (i == int(table.size()))
-            return unreadableAt(reader, tooMany.arg(lines));
+        if (i == int(table.size())) {
+            LoadResult failed = unreadableAt(reader, tooMany.arg(lines));
+            ++failed.line; // the first line that has no slot
+            return failed;
+        }
         if (!readOne(reader, table[i])) {
             table[i] = {};
             return unreadableAt(reader);

@@ -1,6 +1,7 @@
 #include "recordio.h"
 
 #include "cp932.h"
+#include "storedtext.h"
 
 using namespace Qt::StringLiterals;
 
@@ -14,7 +15,7 @@ RecordWriter &RecordWriter::number(qint64 value)
 RecordWriter &RecordWriter::text(const QString &value)
 {
     separate();
-    const QString normalized = Cp932::normalizeText(value);
+    const QString normalized = StoredText::asStored(value);
     const auto encoded = Cp932::tryEncode(normalized);
     if (!encoded && m_error.isEmpty())
         m_error = Cp932::unencodableMessage(Cp932::firstUnencodable(normalized).value_or(U'?'));

@@ -10,9 +10,10 @@
 // in double quotes without escaping, numbers as plain decimal digits, CR LF
 // after each line, all in code page 932.
 
-// Builds a file line by line. Texts are normalized (＂ for a double quote,
-// blanks for line breaks, look-alikes mapped); a character that code page 932
-// cannot hold is refused and remembered in error().
+// Builds a file line by line. Texts are written as StoredText::asStored gives
+// them (＂ for a double quote, blanks for line breaks and other control
+// characters, look-alikes mapped); a character that code page 932 cannot hold
+// is refused and remembered in error().
 class RecordWriter
 {
 public:

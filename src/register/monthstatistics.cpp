@@ -85,11 +85,12 @@ void addEnrolment(qint16 &boys, qint16 &girls, const QString &sex, int amount)
 
 int countedDays(const RegisterMonth &month, int heiseiYear, int monthNumber)
 {
+    const int monthLength = JapaneseEra::daysInMonth(JapaneseEra::gregorianFromHeisei(heiseiYear), monthNumber);
     for (int h = 0; h < month.HolidayCount && h < HolidaySlots; ++h) {
         if (month.HolidayList[h].Reason == Graduation)
-            return std::clamp<int>(month.HolidayList[h].Day, 0, DaySlots);
+            return std::clamp<int>(month.HolidayList[h].Day, 0, monthLength);
     }
-    return JapaneseEra::daysInMonth(JapaneseEra::gregorianFromHeisei(heiseiYear), monthNumber);
+    return monthLength;
 }
 
 void ComputeMonthStatistics(const RegisterMonth &month, int heiseiYear, int monthNumber, MonthStatistics &stats)

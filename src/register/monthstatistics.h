@@ -6,7 +6,8 @@
 
 struct Session;
 
-// The month's last counted day: the first "卒業" entry's day, else the month's length.
+// The month's last counted day: the first "卒業" entry's day (at most the
+// month's length), else the month's length.
 int countedDays(const RegisterMonth &month, int heiseiYear, int monthNumber);
 
 // Recomputes every figure of a month.

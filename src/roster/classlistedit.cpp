@@ -102,9 +102,7 @@ ClassFromInput classFromInput(const ClassInput &typed)
 std::optional<QString> addClass(ClassList &list, const ClassEntry &entry)
 {
     const auto begin = list.Entries.begin();
-    const auto sameTitle = [&](const ClassEntry &other) {
-        return other.Title.compare(entry.Title, Qt::CaseInsensitive) == 0;
-    };
+    const auto sameTitle = [&](const ClassEntry &other) { return ClassTitle::sameFolder(other.Title, entry.Title); };
     if (std::any_of(begin, begin + list.ClassCount, sameTitle))
         return u"同じ名前のクラスが既にあります"_s;
     if (list.ClassCount >= ClassSlots)

@@ -2,6 +2,7 @@
 
 #include "data/cp932.h"
 #include "data/fileio.h"
+#include "data/storedtext.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -73,8 +74,8 @@ std::optional<QString> refusalOf(const QStringList &items, TextLayout layout, Li
     line.name = Cp932::normalizeText(items[0]).trimmed();
     if (line.name.isEmpty())
         return u"氏名がありません"_s;
-    if (const auto lacking = Cp932::firstUnencodable(line.name))
-        return Cp932::unencodableMessage(*lacking);
+    if (const auto refused = StoredText::firstRefused(line.name))
+        return StoredText::refusalMessage(*refused);
     if (layout == TextLayout::Names) {
         line.sex = u"男"_s;
         return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "data/cp932.h"
 #include "data/loadfile.h"
+#include "data/storedtext.h"
 
 #include <QStringList>
 
@@ -27,7 +28,8 @@ const QStringList RecordsHeader{u"NO"_s,
 
 QStringList pupilFields(int number, const TotalsRow &row)
 {
-    return {QString::number(number), row.Grade > 0 ? QString::number(row.Grade) : QString(), row.Name, row.Sex};
+    return {QString::number(number), row.Grade > 0 ? QString::number(row.Grade) : QString(),
+            StoredText::blankControls(row.Name), StoredText::blankControls(row.Sex)};
 }
 
 QStringList totalsLine(int number, const TotalsRow &row)

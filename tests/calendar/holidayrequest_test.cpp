@@ -77,8 +77,10 @@ private slots:
         QTest::newRow("last day after the month") << u"25"_s << u"31"_s << reason << print << InvalidDays;
         QTest::newRow("fractional first day") << u"1.5"_s << QString() << reason << print << InvalidDays;
         QTest::newRow("negative last day") << u"5"_s << u"-7"_s << reason << print << InvalidDays;
-        QTest::newRow("unstorable reason") << u"5"_s << QString() << u"𠮷田祭"_s << print << UnencodableText;
-        QTest::newRow("unstorable print text") << u"5"_s << QString() << reason << u"🎉"_s << UnencodableText;
+        QTest::newRow("unstorable reason") << u"5"_s << QString() << u"𠮷田祭"_s << print << RefusedText;
+        QTest::newRow("unstorable print text") << u"5"_s << QString() << reason << u"🎉"_s << RefusedText;
+        QTest::newRow("control character in the print text")
+            << u"5"_s << QString() << reason << u"行\u001B事"_s << RefusedText;
     }
     void refusals()
     {

@@ -204,6 +204,29 @@ private slots:
     }
     void specialYears2019To2021() { verifyMonth(); }
 
+    // The holiday law began on 20 July 1948; 敬老の日 and 体育の日 came in
+    // 1966, 建国記念日 in 1967 and substitute holidays on 12 April 1973.
+    void lawAndItsAmendmentsBegin_data()
+    {
+        addMonthColumns();
+        addMonth("April 1948, before the law", 1948, 4, u"3:土 4:日 10:土 11:日 17:土 18:日 24:土 25:日"_s);
+        addMonth("May 1948, before the law", 1948, 5, u"1:土 2:日 8:土 9:日 15:土 16:日 22:土 23:日 29:土 30:日"_s);
+        addMonth("November 1948, the first holidays", 1948, 11,
+                 u"3:文化の日:祝 6:土 7:日 13:土 14:日 20:土 21:日 23:勤労感謝の日:祝 27:土 28:日"_s);
+        addMonth("September 1965, no 敬老の日", 1965, 9, u"4:土 5:日 11:土 12:日 18:土 19:日 25:土 26:日"_s);
+        addMonth("October 1966, 体育の日", 1966, 10,
+                 u"1:土 2:日 8:土 9:日 10:体育の日:祝 15:土 16:日 22:土 23:日 29:土 30:日"_s);
+        addMonth("February 1966, no 建国記念日", 1966, 2, u"5:土 6:日 12:土 13:日 19:土 20:日 26:土 27:日"_s);
+        addMonth("February 1967, 建国記念日", 1967, 2, u"4:土 5:日 11:建国記念日:土 12:日 18:土 19:日 25:土 26:日"_s);
+        addMonth("November 1969, a Sunday holiday gives no day off", 1969, 11,
+                 u"1:土 2:日 3:文化の日:祝 8:土 9:日 15:土 16:日 22:土 23:勤労感謝の日:日 29:土 30:日"_s);
+        addMonth("February 1973, still no substitute holiday", 1973, 2,
+                 u"3:土 4:日 10:土 11:建国記念日:日 17:土 18:日 24:土 25:日"_s);
+        addMonth("April 1973, the first substitute holiday", 1973, 4,
+                 u"1:日 7:土 8:日 14:土 15:日 21:土 22:日 28:土 29:天皇誕生日:日 30:振替休日:休日"_s);
+    }
+    void lawAndItsAmendmentsBegin() { verifyMonth(); }
+
     void outsideEquinoxYears_data()
     {
         addMonthColumns();

@@ -42,6 +42,11 @@ private slots:
                                      << u"使い方"_s;
         QTest::newRow("bad offsets") << QStringList{u"MONTH"_s, u"--printer-offsets"_s, u"4"_s, u"--pdf"_s, u"OUT"_s}
                                      << 1 << u"使い方"_s;
+        for (const QString &offsets : {u"nan,nan"_s, u"inf,0"_s, u"0,-inf"_s})
+            QTest::addRow("offsets %s", qPrintable(offsets))
+                << QStringList{u"MONTH"_s, u"--printer-offsets"_s, offsets, u"--pdf"_s, u"OUT"_s} << 1 << u"使い方"_s;
+        QTest::newRow("printable height nan")
+            << QStringList{u"MONTH"_s, u"--printable-height"_s, u"nan"_s, u"--pdf"_s, u"OUT"_s} << 1 << u"使い方"_s;
         QTest::newRow("unknown class") << QStringList{u"--class"_s, u"9年9組"_s, u"--blank"_s,
                                                       u"1"_s,       u"--pdf"_s,  u"OUT"_s}
                                        << 2 << u"学級がありません: 9年9組"_s;

@@ -96,6 +96,48 @@ private slots:
         QVERIFY(refused.err.contains(u"1年2組"_s));
     }
 
+    // Every input is checked before any output is written: a class the list
+    // does not know, a class list that holds one title twice, or nothing to
+    // print leave neither the CSV nor the PDF behind.
+    void inputsAreCheckedBeforeAnyOutput_data()
+    {
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<int>("pupils");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown class") << QStringList{u"1年3組"_s} << 1 << u"学級がありません: 1年2組"_s;
+        QTest::newRow("one title twice") << QStringList{u"1年2組"_s, u"1年2組 "_s} << 1
+                                         << u"CLASS.CSD: クラスファイルに同じ名前のクラス「1年2組」が複数あります"_s;
+        QTest::newRow("nothing to print") << QStringList{u"1年2組"_s} << 0 << u"印刷データが有りません"_s;
+    }
+    void inputsAreCheckedBeforeAnyOutput()
+    {
+        QFETCH(QStringList, titles);
+        QFETCH(int, pupils);
+        QFETCH(QString, message);
+        QTemporaryDir work;
+        ClassList classes;
+        for (const QString &title : titles)
+            classes.Entries[classes.ClassCount++] = {OrdinaryClass, 1, 0, u"2"_s, {}, title};
+        QVERIFY(ClassListFile::save(work.path(), classes).ok);
+        const QString folder = work.filePath(u"data/2004/1年2組"_s);
+        QVERIFY(QDir().mkpath(folder));
+        RegisterMonth april;
+        april.PupilCount = qint16(pupils);
+        QVERIFY(MonthFile::save(QDir(folder).filePath(u"2004_4.ROD"_s), april).ok);
+
+        const QString csv = work.filePath(u"totals.csv"_s);
+        const QString pdf = work.filePath(u"totals.pdf"_s);
+        CommandOutput output;
+        QCOMPARE(runCommand({u"totals"_s, u"--folder"_s, folder, u"--school-year"_s, u"2004"_s, u"--term"_s, u"1"_s,
+                             u"--csv"_s, csv, u"--pdf"_s, pdf, u"--work-folder"_s, work.path()},
+                            output),
+                 ExitStatus::InputError);
+        QVERIFY2(output.err.contains(message), qPrintable(output.err));
+        QVERIFY(!QFile::exists(csv));
+        QVERIFY(!QFile::exists(pdf));
+        QVERIFY(output.out.isEmpty());
+    }
+
     void missingFolderIsAnInputError()
     {
         QTemporaryDir folder;

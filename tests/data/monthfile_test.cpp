@@ -147,8 +147,14 @@ private slots:
         QTest::newRow("missing holiday line") << header(2, 0) + holidayLine(3) << 1 << 0 << 3;
         QTest::newRow("holiday fails before the pupils") << header(2, 300) + holidayLine(3) << 1 << 0 << 3;
         QTest::newRow("missing pupil line") << header(0, 2) + pupilLine("a") << 0 << 1 << 3;
-        QTest::newRow("32 holidays") << holidays32 << 31 << 0 << 32;
-        QTest::newRow("52 pupils") << pupils52 << 0 << 51 << 52;
+        QByteArray holidays3Pupils52 = header(3, 52) + holidayLine(1) + holidayLine(2) + holidayLine(3);
+        for (int i = 0; i < 52; ++i)
+            holidays3Pupils52 += pupilLine("p");
+        // A count beyond the table fails at the first line without a slot,
+        // counted in the file from the header on.
+        QTest::newRow("32 holidays") << holidays32 << 31 << 0 << 33;
+        QTest::newRow("52 pupils") << pupils52 << 0 << 51 << 53;
+        QTest::newRow("3 holidays and 52 pupils") << holidays3Pupils52 << 3 << 51 << 56;
         QTest::newRow("short pupil line") << header(0, 1) + QByteArray("\"a\",\"男\",0\r\n") << 0 << 0 << 2;
         QTest::newRow("unterminated quote") << header(0, 1) + QByteArray("\"abc,\"男\"\r\n") << 0 << 0 << 2;
         QTest::newRow("invalid code page byte") << header(0, 1) + pupilLine("\x80") << 0 << 0 << 2;

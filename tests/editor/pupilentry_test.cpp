@@ -151,6 +151,9 @@ private slots:
         QTest::newRow("wave dash") << u"青〜木"_s << u"青～木"_s << QString();
         QTest::newRow("unencodable") << u"青\u9DD7木"_s << QString()
                                      << u"文字「\u9DD7」(U+9DD7)はシフトJISで保存できません"_s;
+        QTest::newRow("NUL") << u"青\u0000木"_s << QString() << u"制御文字(U+0000)は使えません"_s;
+        QTest::newRow("SUB") << u"青\u001A木"_s << QString() << u"制御文字(U+001A)は使えません"_s;
+        QTest::newRow("DEL") << u"青木\u007F"_s << QString() << u"制御文字(U+007F)は使えません"_s;
     }
     void typedNamesFollowTheTextRules()
     {
@@ -356,6 +359,35 @@ private slots:
         editor.type(u"\u9DD7"_s);
         QCOMPARE(editor.session.Register.TeacherName, u"山田花子＂"_s);
         QCOMPARE(editor.test.prompts.texts(), QStringList{u"文字「\u9DD7」(U+9DD7)はシフトJISで保存できません"_s});
+    }
+
+    // A teacher's name typed with a control character is refused; one that a
+    // file already holds shows as a blank, so typing on is not refused for it.
+    void teacherNameControlCharacters_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("BEL typed") << u"山田"_s << u"\u0007"_s << u"山田"_s << u"制御文字(U+0007)は使えません"_s;
+        QTest::newRow("ESC typed") << u"山田"_s << u"\u001B"_s << u"山田"_s << u"制御文字(U+001B)は使えません"_s;
+        QTest::newRow("SUB stored") << u"森\u001A野"_s << u"子"_s << u"森 野子"_s << QString();
+    }
+    void teacherNameControlCharacters()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        EditorWindow editor;
+        editor.session.Register.TeacherName = stored;
+        editor.open();
+        auto *box = editor.control<QLineEdit>(u"TS_NAME"_s);
+        box->setFocus();
+        box->end(false);
+        box->insert(typed); // as a paste: typed keys never carry control characters
+        QTEST(editor.session.Register.TeacherName, "result");
+        QTEST(box->text(), "result");
+        QCOMPARE(editor.test.prompts.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
     }
 };
 

@@ -84,6 +84,10 @@ private slots:
         QTest::newRow("fractional day") << u"2.5"_s << QString() << reason << print << invalid;
         QTest::newRow("unstorable reason")
             << u"5"_s << QString() << u"𠮷田祭"_s << print << Cp932::unencodableMessage(0x20BB7);
+        QTest::newRow("control character in the reason")
+            << u"5"_s << QString() << u"運動\u0007会"_s << print << u"制御文字(U+0007)は使えません"_s;
+        QTest::newRow("control character in the print text")
+            << u"5"_s << QString() << reason << u"行\u001A事"_s << u"制御文字(U+001A)は使えません"_s;
     }
     void refusals()
     {

@@ -165,17 +165,40 @@ private slots:
         QCOMPARE(window.sheetRefreshes, 1);
     }
 
+    void unstorableMonthOffTextKeepsTheWindowOpen_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not in code page 932") << u"𠮷田祭"_s << Cp932::unencodableMessage(0x20BB7);
+        QTest::newRow("control character") << u"休\u001F校"_s << u"制御文字(U+001F)は使えません"_s;
+    }
     void unstorableMonthOffTextKeepsTheWindowOpen()
     {
+        QFETCH(QString, typed);
         HolidayWindow window(2026, 5);
         window.session.Register.MonthOffText = u"休校"_s;
         window.open();
-        window.control<QLineEdit>(u"MSG11"_s)->setText(u"𠮷田祭"_s);
+        window.control<QLineEdit>(u"MSG11"_s)->setText(typed);
         window.click(u"B_ESC"_s);
         QVERIFY(window.form->isVisible());
-        QCOMPARE(window.test.prompts.texts(), QStringList{Cp932::unencodableMessage(0x20BB7)});
+        QFETCH(QString, message);
+        QCOMPARE(window.test.prompts.texts(), QStringList{message});
         QCOMPARE(window.session.Register.MonthOffText, u"休校"_s);
         QCOMPARE(window.sheetRefreshes, 0);
+    }
+
+    // A month-off text an older tool stored with a control character shows
+    // it as a blank, the way the month file will store it, and closes.
+    void storedControlCharacterShowsAsABlank()
+    {
+        HolidayWindow window(2026, 5);
+        window.session.Register.MonthOffText = u"休\u001A校"_s;
+        window.open();
+        QCOMPARE(window.control<QLineEdit>(u"MSG11"_s)->text(), u"休 校"_s);
+        window.click(u"B_ESC"_s);
+        QVERIFY(!window.form->isVisible());
+        QVERIFY(window.test.prompts.messages.isEmpty());
+        QCOMPARE(window.session.Register.MonthOffText, u"休 校"_s);
     }
 
     void longMonthOffTextWarnsOnEveryKeystroke()

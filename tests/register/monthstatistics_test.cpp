@@ -133,6 +133,12 @@ private slots:
         QTest::newRow("graduation on the 18th")
             << Sundays + u" 18:卒業"_s << QStringList{u"男 25:病"_s} << u"16,0,0,0,0,0,0,0,0,0,0"_s << 16
             << u"1,0,1,0"_s << u"0,0,0,0,0,0,0,0"_s << u"16,0"_s;
+        QTest::newRow("graduation after the month's last day counts the month")
+            << Sundays + u" 99:卒業"_s << QStringList{u"男"_s} << u"26,0,0,0,0,0,0,0,0,0,0"_s << 26 << u"1,0,1,0"_s
+            << u"0,0,0,0,0,0,0,0"_s << u"26,0"_s;
+        QTest::newRow("graduation on the 31st of a 30-day month")
+            << Sundays + u" 31:卒業"_s << QStringList{u"男"_s} << u"26,0,0,0,0,0,0,0,0,0,0"_s << 26 << u"1,0,1,0"_s
+            << u"0,0,0,0,0,0,0,0"_s << u"26,0"_s;
         QTest::newRow("only the first graduation counts")
             << u"25:卒業 6:日曜日 18:卒業"_s << QStringList{u"男"_s} << u"24,0,0,0,0,0,0,0,0,0,0"_s << 24
             << u"1,0,1,0"_s << u"0,0,0,0,0,0,0,0"_s << u"24,0"_s;

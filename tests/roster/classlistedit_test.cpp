@@ -106,18 +106,48 @@ private slots:
         QTest::newRow("parent path") << u"../1年"_s << u"文字「/」(U+002F)はクラス名に使えません"_s;
         QTest::newRow("backslash") << u"..\\1年"_s << u"文字「\\」(U+005C)はクラス名に使えません"_s;
         QTest::newRow("colon") << u"C:組"_s << u"文字「:」(U+003A)はクラス名に使えません"_s;
-        QTest::newRow("tab") << u"1年\t2組"_s << u"文字「\t」(U+0009)はクラス名に使えません"_s;
+        QTest::newRow("tab") << u"1年\t2組"_s << u"制御文字(U+0009)は使えません"_s;
+        QTest::newRow("SUB") << u"1年\u001A組"_s << u"制御文字(U+001A)は使えません"_s;
         QTest::newRow("leading blank") << u" 1年2組"_s << ends;
         QTest::newRow("trailing full-width blank") << u"1年2組　"_s << ends;
         QTest::newRow("trailing dot") << u"1年2組."_s << ends;
+        QTest::newRow("trailing blank") << u"1年2組 "_s << ends;
+        const auto device = [](const QString &title) {
+            return u"「%1」はWindowsの装置の名前のため、フォルダー名に使えません"_s.arg(title);
+        };
+        for (const QString &title :
+             {u"CON"_s, u"prn"_s, u"Aux"_s, u"NUL.組"_s, u"COM1"_s, u"com9.txt"_s, u"LPT1"_s, u"lpt9"_s, u"NUL .txt"_s})
+            QTest::addRow("device %s", qPrintable(title)) << title << device(title);
         QTest::newRow("safe") << u"1年2組"_s << QString();
         QTest::newRow("safe with inner dot") << u"3.4年1組"_s << QString();
+        QTest::newRow("safe, a device name inside") << u"CON組"_s << QString();
+        QTest::newRow("safe, COM10") << u"COM10"_s << QString();
+        QTest::newRow("safe, full-width CON") << u"ＣＯＮ"_s << QString();
     }
 
     void unsafeTitles()
     {
         QFETCH(QString, title);
         QTEST(ClassTitle::unsafeReason(title).value_or(QString()), "reason");
+    }
+
+    // Two classes whose titles name one folder are found, wherever they stand.
+    void sharedTitles_data()
+    {
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<QString>("shared");
+        QTest::newRow("none") << QStringList{u"1年1組"_s, u"1年2組"_s, u"1・2年"_s} << QString();
+        QTest::newRow("the same title") << QStringList{u"1年1組"_s, u"1年2組"_s, u"1年1組"_s} << u"1年1組"_s;
+        QTest::newRow("blanks and case") << QStringList{u"A組"_s, u"a組 "_s} << u"A組"_s;
+        QTest::newRow("empty list") << QStringList{} << QString();
+    }
+    void sharedTitles()
+    {
+        QFETCH(QStringList, titles);
+        ClassList list;
+        for (const QString &title : titles)
+            list.Entries[list.ClassCount++].Title = title;
+        QTEST(ClassTitle::sharedTitle(list).value_or(QString()), "shared");
     }
 
     void sameTitleAndFullListAreRefused()

@@ -69,6 +69,11 @@ private slots:
         QTest::newRow("no name") << u"山田,男\n,女\n"_s << true << head + u"2 行目: 氏名がありません"_s;
         QTest::newRow("not in code page 932")
             << u"山田\n𠮷田\n"_s << false << head + u"2 行目: 文字「𠮷」(U+20BB7)はシフトJISで保存できません"_s;
+        QTest::newRow("control characters, lines counted from the heading")
+            << u"氏名\n山田\u0000太郎\n佐藤\u001A花子\n\"鈴木\t一郎\"\n"_s << false
+            << head
+                   + u"2 行目: 制御文字(U+0000)は使えません\n3 行目: 制御文字(U+001A)は使えません\n"
+                     u"4 行目: 制御文字(U+0009)は使えません"_s;
         QString many;
         for (int i = 0; i < 8; ++i)
             many += u"a,b,c\n"_s;

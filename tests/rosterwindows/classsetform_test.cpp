@@ -1,5 +1,6 @@
 #include "data/classlistfile.h"
 #include "data/session.h"
+#include "data/storedtext.h"
 #include "roster/windows/classsetform.h"
 #include "testplatform.h"
 #include "testregistry.h"
@@ -11,6 +12,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -36,11 +38,18 @@ private:
 
     void click(const QString &name) const { QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton); }
 
+    // Types key by key, as an input method commits; a text holding a control
+    // character, which no key carries, is pasted.
     void type(const QString &box, const QString &text) const
     {
         auto *edit = control<QLineEdit>(box);
         edit->setFocus();
-        for (char32_t character : text.toUcs4())
+        const QList<uint> characters = text.toUcs4();
+        if (std::any_of(characters.begin(), characters.end(), StoredText::isControl)) {
+            edit->insert(text);
+            return;
+        }
+        for (char32_t character : characters)
             QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString::fromUcs4(&character, 1), Qt::NoModifier);
     }
 
@@ -162,6 +171,8 @@ private slots:
                                     << u"同じ名前のクラスが既にあります"_s;
         QTest::newRow("folder separator")
             << u"OPT1"_s << u"1"_s << QString() << u"1/2"_s << u"文字「/」(U+002F)はクラス名に使えません"_s;
+        QTest::newRow("control character in the class name")
+            << u"OPT1"_s << u"1"_s << QString() << u"さ\u001Bくら"_s << u"制御文字(U+001B)は使えません"_s;
     }
 
     void refusalsAreShown()

@@ -218,14 +218,23 @@ private slots:
         QCOMPARE(fixture.session.Settings.SchoolName, before.SchoolName);
     }
 
+    void characterTheFileCannotHoldIsRefused_data()
+    {
+        QTest::addColumn<QString>("schoolName");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not in code page 932") << u"𠮷野小学校"_s << Cp932::unencodableMessage(U'𠮷');
+        QTest::newRow("control character") << u"北\u0000小学校"_s << u"制御文字(U+0000)は使えません"_s;
+    }
     void characterTheFileCannotHoldIsRefused()
     {
+        QFETCH(QString, schoolName);
+        QFETCH(QString, message);
         EnvironmentFixture fixture;
         const QString folder = fixture.folder(u"data"_s);
         QDir().mkpath(folder);
-        fixture.fill(u"1234"_s, u"𠮷野小学校"_s, folder);
+        fixture.fill(u"1234"_s, schoolName, folder);
         click(fixture.dialog, u"OK"_s);
-        QCOMPARE(fixture.test.prompts.texts(), QStringList{Cp932::unencodableMessage(U'𠮷')});
+        QCOMPARE(fixture.test.prompts.texts(), QStringList{message});
         QVERIFY(fixture.dialog.isVisible());
         QVERIFY(!QFile::exists(fixture.workFile(u"ROLL.SEW"_s)));
     }

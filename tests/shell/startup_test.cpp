@@ -93,6 +93,23 @@ private slots:
             QVERIFY2(named(window, name)->isEnabled(), qPrintable(name));
     }
 
+    // A class list holding one title twice (written by hand or by an older
+    // program) is named when the program starts: both classes share a folder.
+    void sharedClassTitleIsNamed()
+    {
+        ShellFixture fixture;
+        fixture.addClass(u"1年2組"_s);
+        fixture.addClass(u"1年2組 "_s);
+        QVERIFY(ClassListFile::save(fixture.session.Settings.WorkFolder, fixture.session.Classes).ok);
+        MainWindow window(fixture.session, fixture.test.platform);
+        window.show();
+        QTRY_COMPARE(fixture.test.prompts.messages.size(), 2);
+        QCOMPARE(fixture.test.prompts.texts(),
+                 (QStringList{u"クラスファイルに同じ名前のクラス「1年2組」が複数あります\n"
+                              u"クラス設定でどちらかを削除してください"_s,
+                              u"環境設定ﾌｧｲﾙが有りません"_s}));
+    }
+
     void menusWorkWithoutSettings_data()
     {
         QTest::addColumn<QString>("item");

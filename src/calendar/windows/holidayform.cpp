@@ -7,6 +7,7 @@
 #include "data/cp932.h"
 #include "data/session.h"
 #include "data/settingsstore.h"
+#include "data/storedtext.h"
 #include "register/registerfont.h"
 #include "ui/dialogparts.h"
 #include "ui/platform.h"
@@ -46,8 +47,8 @@ QString requestMessage(const HolidayRequestResult &result)
         return u"印刷内容を入力してください"_s;
     case HolidayRequestStatus::InvalidDays:
         return u"日付データが不正です"_s;
-    case HolidayRequestStatus::UnencodableText:
-        return Cp932::unencodableMessage(result.character);
+    case HolidayRequestStatus::RefusedText:
+        return StoredText::refusalMessage(result.character);
     case HolidayRequestStatus::ListFull:
         return u"休日は31件までです"_s;
     case HolidayRequestStatus::Added:
@@ -183,7 +184,7 @@ void HolidayForm::showMonthOff(bool listWasEmpty)
     const RegisterMonth &month = m_session.Register;
     const bool newAugust = listWasEmpty && m_session.State.Month == August;
     m_monthOff->setChecked(newAugust || month.MonthOffFlag != 0);
-    m_monthOffText->setText(newAugust ? u"夏季休業"_s : month.MonthOffText);
+    m_monthOffText->setText(newAugust ? u"夏季休業"_s : StoredText::asStored(month.MonthOffText));
 }
 
 void HolidayForm::RefreshHolidayGrid()
@@ -249,8 +250,8 @@ bool HolidayForm::eventFilter(QObject *watched, QEvent *event)
 void HolidayForm::done(int result)
 {
     const QString monthOffText = Cp932::normalizeText(m_monthOffText->text());
-    if (const std::optional<char32_t> refused = Cp932::firstUnencodable(monthOffText)) {
-        tell(m_platform, this, Cp932::unencodableMessage(*refused));
+    if (const std::optional<char32_t> refused = StoredText::firstRefused(monthOffText)) {
+        tell(m_platform, this, StoredText::refusalMessage(*refused));
         m_monthOffText->setFocus();
         return;
     }

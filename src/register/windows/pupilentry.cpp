@@ -1,6 +1,7 @@
 #include "pupilentry.h"
 
 #include "data/session.h"
+#include "data/storedtext.h"
 #include "entrybox.h"
 #include "register/gradeinput.h"
 #include "register/pupillist.h"
@@ -92,7 +93,7 @@ void PupilEntry::cancel(EntryBox *box)
 
 void PupilEntry::nameEntered()
 {
-    m_name->setText(m_session.Register.Pupils[m_row].Name);
+    m_name->setText(StoredText::asStored(m_session.Register.Pupils[m_row].Name));
 }
 
 void PupilEntry::nameEnterPressed()

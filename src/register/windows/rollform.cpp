@@ -3,6 +3,7 @@
 #include "calendar/era.h"
 #include "data/monthfile.h"
 #include "data/session.h"
+#include "data/storedtext.h"
 #include "markpalette.h"
 #include "pupilentry.h"
 #include "register/enrolment.h"
@@ -221,8 +222,8 @@ void RollForm::RefreshSheet()
     m_history.track(m_session.Register);
     m_sheet->setHighlightedRow(-1);
     m_sheet->refresh();
-    if (m_teacher->text() != m_session.Register.TeacherName)
-        m_teacher->setText(m_session.Register.TeacherName);
+    if (const QString shown = StoredText::asStored(m_session.Register.TeacherName); m_teacher->text() != shown)
+        m_teacher->setText(shown);
     m_undo->setEnabled(m_history.canUndo());
     m_redo->setEnabled(m_history.canRedo());
     reportUndrawableRows();
@@ -409,7 +410,7 @@ void RollForm::teacherNameEdited(const QString &typed)
 {
     const auto name = acceptTypedText(m_platform, this, typed);
     if (!name) {
-        m_teacher->setText(m_session.Register.TeacherName);
+        m_teacher->setText(StoredText::asStored(m_session.Register.TeacherName));
         return;
     }
     if (*name != typed) {

@@ -4,6 +4,7 @@
 #include "data/cp932.h"
 #include "data/folderpath.h"
 #include "data/session.h"
+#include "data/storedtext.h"
 #include "folderdialog.h"
 #include "settingssave.h"
 #include "ui/dialogparts.h"
@@ -55,7 +56,7 @@ EnvironmentDialog::EnvironmentDialog(Session &session, Platform &platform, QWidg
     createControls();
     const ProgramSettings &settings = m_session.Settings;
     m_schoolCode->setText(settings.SchoolCode != 0 ? QString::number(settings.SchoolCode) : QString());
-    m_schoolName->setText(settings.SchoolName);
+    m_schoolName->setText(StoredText::asStored(settings.SchoolName));
     m_teacher->setText(m_session.Register.TeacherName);
     m_staffCode->setText(settings.StaffCode);
     m_folder->setText(settings.DataFolder);
@@ -110,11 +111,11 @@ void EnvironmentDialog::refuse(const QString &message)
     tell(m_platform, this, message, PromptIcon::Critical);
 }
 
-bool EnvironmentDialog::refuseUnencodable(const QString &text)
+bool EnvironmentDialog::refuseUnstorable(const QString &text)
 {
-    const std::optional<char32_t> character = Cp932::firstUnencodable(Cp932::normalizeText(text));
+    const std::optional<char32_t> character = StoredText::firstRefused(text);
     if (character)
-        refuse(Cp932::unencodableMessage(*character));
+        refuse(StoredText::refusalMessage(*character));
     return character.has_value();
 }
 
@@ -127,7 +128,7 @@ void EnvironmentDialog::confirm()
         refuse(u"学校コード又は、学校名が不正です"_s);
         return;
     }
-    if (refuseUnencodable(name))
+    if (refuseUnstorable(name))
         return;
 
     QString folder = m_folder->text().trimmed();
@@ -135,7 +136,7 @@ void EnvironmentDialog::confirm()
         refuse(u"ドライブ・フォルダーの設定が不正です"_s);
         return;
     }
-    if (refuseUnencodable(folder))
+    if (refuseUnstorable(folder))
         return;
     if (endsWithSeparator(folder)) {
         folder.chop(1);

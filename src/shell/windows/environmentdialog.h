@@ -24,7 +24,7 @@ public:
 private:
     void createControls();
     void refuse(const QString &message);
-    bool refuseUnencodable(const QString &text);
+    bool refuseUnstorable(const QString &text);
     // Creates the missing folders of the data folder once the user agrees.
     bool prepareDataFolder(const QString &folder);
 

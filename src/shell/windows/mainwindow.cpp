@@ -17,6 +17,7 @@
 #include "register/openmonth.h"
 #include "register/windows/monthclaim.h"
 #include "register/windows/rollform.h"
+#include "roster/classtitle.h"
 #include "roster/windows/classsetform.h"
 #include "roster/windows/rosterform.h"
 #include "totals/totalsprint.h"
@@ -201,6 +202,8 @@ void MainWindow::loadClassesAndSettings()
     if (classes.unreadable())
         tell(m_platform, this, u"クラスファイルの読込に失敗しました\n"_s + QDir::toNativeSeparators(classes.path),
              PromptIcon::Warning);
+    else if (const auto shared = ClassTitle::sharedTitle(m_session.Classes))
+        tell(m_platform, this, ClassTitle::sharedTitleMessage(*shared), PromptIcon::Warning);
     if (settings.code == -1) {
         tell(m_platform, this, u"環境設定ﾌｧｲﾙ読み込みエラー"_s, PromptIcon::Warning);
         return;
