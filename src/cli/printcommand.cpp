@@ -4,7 +4,6 @@
 
 #include "calendar/era.h"
 #include "print/registersheets.h"
-#include "register/registerfont.h"
 
 #include <QDate>
 #include <QDir>
@@ -177,7 +176,6 @@ ExitStatus runPrint(const QStringList &arguments, CommandOutput &output)
     if (!parseArguments(arguments, request))
         return usageError(output, PrintUsage);
 
-    installRegisterFontSubstitution();
     PrintSource source(output);
     if (const auto failed = source.loadWorkFolder(request.workFolder))
         return *failed;

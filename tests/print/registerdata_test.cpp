@@ -1,5 +1,4 @@
 #include "print/pagefont.h"
-#include "register/registerfont.h"
 #include "sheetrecording.h"
 #include "testregistry.h"
 
@@ -47,8 +46,6 @@ class RegisterDataTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { installRegisterFontSubstitution(); }
-
     // February 2027 has 28 days: its last three day numbers are struck out in
     // red and its weekdays stop at the 28th.
     void februaryOfACommonYear()

@@ -3,7 +3,6 @@
 #include "print/recordingsurface.h"
 #include "print/windows/printdestination.h"
 #include "print/windows/printdialog.h"
-#include "register/registerfont.h"
 #include "testplatform.h"
 #include "testregistry.h"
 
@@ -70,8 +69,6 @@ class PrintDialogTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { installRegisterFontSubstitution(); }
-
     void openingByPupilCount_data()
     {
         QTest::addColumn<int>("pupils");
