@@ -46,7 +46,7 @@ QStringList recordsLine(int number, const TotalsRow &row)
     const int absent = row.Stat[AbsentTotal];
     const int excused = row.Stat[ExcusedTotal];
     QStringList fields = pupilFields(number, row);
-    for (const int figure : {present + absent + excused, excused, present + absent, absent, present})
+    for (const int figure : {row.schoolDays(), excused, present + absent, absent, present})
         fields.append(QString::number(figure));
     return fields;
 }
