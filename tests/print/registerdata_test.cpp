@@ -124,18 +124,44 @@ private slots:
         QCOMPARE(fillsAt(page, 62.4 + 5 * 5).size(), bars);
     }
 
-    void monthOff()
+    // A month off prints its note down day 1's column and nothing of its days
+    // off: no holiday texts, no holiday bars, on any sheet.
+    void monthOffPrintsItsNoteAlone_data()
     {
-        SheetRecording sheet(2004, 8);
-        sheet.addPupil();
+        QTest::addColumn<int>("side");
+        QTest::addColumn<QString>("dayColumns"); // every text in the pupil rows' day columns, top to bottom
+        QTest::newRow("front") << int(FrontSheet) << u"8月31日まで夏季休業のため以下記載省略"_s;
+        QTest::newRow("full") << int(FullSheet) << u"8月31日まで夏季休業の為以下記載省略"_s;
+        QTest::newRow("back") << int(BackSheet) << QString();
+    }
+    void monthOffPrintsItsNoteAlone()
+    {
+        QFETCH(int, side);
+        QFETCH(QString, dayColumns);
+        SheetRecording sheet(2026, 8);
+        sheet.addPupils(side == FullSheet ? 18 : 30);
         sheet.session.Register.MonthOffFlag = 1;
-        sheet.session.Register.MonthOffText = u"夏休み"_s;
-        const RecordedPage &page = sheet.print(FrontSheet);
-        QCOMPARE(textsAt(page, 66, 66.8), QStringList{u"日"_s});
-        QCOMPARE(textsAt(page, 66, 66.8 + 6.1), QStringList{u"ま"_s});
-        QCOMPARE(textsAt(page, 66, 66.8 + 6.1 * 3), QStringList{u"夏"_s});
-        QCOMPARE(textsAt(page, 66, 66.8 + 6.1 * 14), QStringList{u"略"_s});
-        QCOMPARE(findText(page, u"略"_s)->colour, 255);
+        sheet.session.Register.MonthOffText = u"夏季休業"_s;
+        sheet.addHoliday(1, u"土曜日"_s, u"土"_s);
+        sheet.addHoliday(2, u"日曜日"_s, u"日"_s);
+        sheet.addHoliday(3, u"夏季休業"_s, u"夏季休業"_s);
+        sheet.addHoliday(4, u"夏季休業"_s, u"夏季休業"_s);
+        sheet.addHoliday(31, u"夏季休業"_s, u"休"_s);
+        const RecordedPage &page = sheet.print(qint16(side));
+
+        const double rowsTop = side == BackSheet ? 23 : 47;
+        const double rowsBottom = side == FrontSheet ? 199.5 : side == FullSheet ? 156.8 : 151.1;
+        QMap<std::pair<double, double>, QString> texts;
+        for (const PageOperation &op : page) {
+            if (op.kind == Kind::Text && op.from.y() >= rowsTop && op.from.y() < rowsBottom && op.from.x() > 61
+                && op.from.x() < 220)
+                texts.insert({op.from.y(), op.from.x()}, op.text);
+        }
+        QCOMPARE(QStringList(texts.values()).join(QString()), dayColumns);
+        if (side != BackSheet)
+            QCOMPARE(findText(page, u"略"_s)->colour, PageColour::Red);
+        for (const int day : {1, 2, 3, 4, 31})
+            QVERIFY(fillsAt(page, 62.4 + 5 * day).isEmpty());
     }
 
     // A pupil who leaves on day index 9: the kind in red in the tenth column,
