@@ -36,6 +36,11 @@ private slots:
         QTest::newRow("quote doubled") << u"a\"b"_s << u"\"a\"\"b\""_s;
         QTest::newRow("line break") << u"a\r\nb"_s << u"\"a\r\nb\""_s;
         QTest::newRow("full-width quote needs none") << u"a＂b"_s << u"a＂b"_s;
+        QTest::newRow("formula") << u"=HYPERLINK(\"x\")"_s << u"\"'=HYPERLINK(\"\"x\"\")\""_s;
+        QTest::newRow("plus") << u"+81"_s << u"'+81"_s;
+        QTest::newRow("minus") << u"-1+2"_s << u"'-1+2"_s;
+        QTest::newRow("at") << u"@SUM(A1)"_s << u"'@SUM(A1)"_s;
+        QTest::newRow("formula sign inside") << u"山田=太郎"_s << u"山田=太郎"_s;
     }
 
     void field()
