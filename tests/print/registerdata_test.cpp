@@ -301,6 +301,52 @@ private slots:
             sheet.addHoliday(day, u"日曜日"_s, u"日"_s);
         QVERIFY(textsAt(sheet.print(FullSheet), at.x(), at.y()).contains(text));
     }
+
+    // The enrolment changes of the summary, each where the form puts it and
+    // only when its count is above 0; 就学猶予, 就学免除 and 死亡 stack down
+    // from the first that is printed.
+    void enrolmentChangeLines_data()
+    {
+        QTest::addColumn<QList<int>>("changes"); // by ChangeKind
+        QTest::addColumn<QStringList>("lines");  // "TEXT@x,dy" below the summary's base
+        QTest::newRow("none") << QList<int>{0, 0, 0, 0, 0, 0, 0} << QStringList{};
+        QTest::newRow("転入学") << QList<int>{2, 0, 0, 0, 0, 0, 0} << QStringList{u"転入学 2名@118,22"_s};
+        QTest::newRow("編入学") << QList<int>{0, 1, 0, 0, 0, 0, 0} << QStringList{u"編入学 1名@118,27"_s};
+        QTest::newRow("転学 and 退学") << QList<int>{0, 0, 3, 1, 0, 0, 0}
+                                       << QStringList{u"転学 3名@147,22"_s, u"退学 1名@147,27"_s};
+        QTest::newRow("死亡 alone at the top")
+            << QList<int>{0, 0, 0, 0, 0, 0, 1} << QStringList{u"　死亡　 1名@176,22"_s};
+        QTest::newRow("就学免除 and 死亡")
+            << QList<int>{0, 0, 0, 0, 0, 1, 1} << QStringList{u"就学免除 1名@176,22"_s, u"　死亡　 1名@176,27"_s};
+        QTest::newRow("every change") << QList<int>{1, 1, 1, 1, 1, 2, 1}
+                                      << QStringList{u"転入学 1名@118,22"_s,   u"編入学 1名@118,27"_s,
+                                                     u"転学 1名@147,22"_s,     u"退学 1名@147,27"_s,
+                                                     u"就学猶予 1名@176,22"_s, u"就学免除 2名@176,27"_s,
+                                                     u"　死亡　 1名@176,32"_s};
+    }
+    void enrolmentChangeLines()
+    {
+        QFETCH(QList<int>, changes);
+        QFETCH(QStringList, lines);
+        SheetRecording sheet(2004, 6);
+        sheet.addPupil();
+        sheet.job.PrintSide = BackSheet;
+        computeStatistics(sheet.session);
+        for (qsizetype kind = 0; kind < changes.size(); ++kind)
+            sheet.session.Statistics.Changes[kind] = qint16(changes[kind]);
+        PrintRegisterSheets(sheet.surface, sheet.job, sheet.session, QDate(2026, 12, 7));
+
+        constexpr double Base = 152.5;
+        QStringList printed;
+        for (const PageOperation &op : sheet.surface.pages().first()) {
+            const double dy = op.from.y() - Base;
+            if (op.kind == Kind::Text && op.from.x() > 110 && op.from.x() < 200 && dy > 20 && dy < 35)
+                printed.append(u"%1@%2,%3"_s.arg(op.text).arg(op.from.x()).arg(std::round(dy * 100) / 100));
+        }
+        printed.sort();
+        lines.sort();
+        QCOMPARE(printed, lines);
+    }
 };
 
 VELTRA_TEST(RegisterDataTest)
