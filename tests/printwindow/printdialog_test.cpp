@@ -1,3 +1,4 @@
+#include "data/monthfile.h"
 #include "data/session.h"
 #include "data/settingsstore.h"
 #include "print/recordingsurface.h"
@@ -7,6 +8,7 @@
 #include "testregistry.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -211,6 +213,38 @@ private slots:
         QFile pdf(path);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(pdf.readAll().count("/Type /Page\n"), 1);
+        QVERIFY(f.test.prompts.messages.isEmpty());
+    }
+
+    // The class's school year in one PDF: April's 20 pupils on front and back,
+    // June's 5 on the full sheet, and the open May as it stands in the editor
+    // (20 pupils, two pages) rather than as its file last saved it (none).
+    void pdfOfTheSchoolYear()
+    {
+        DialogFixture f(20);
+        f.session.Settings.WorkFolder = f.test.folder.path();
+        f.session.Settings.DataFolder = u"data"_s;
+        const QDir classFolder(f.test.folder.filePath(u"data/2019/1年2組"_s));
+        QVERIFY(QDir().mkpath(classFolder.path()));
+        f.session.State.MonthFolder = classFolder.path();
+        const std::pair<int, int> files[] = {{4, 20}, {5, 0}, {6, 5}};
+        for (const auto &[month, pupils] : files) {
+            RegisterMonth saved;
+            saved.PupilCount = qint16(pupils);
+            QVERIFY(MonthFile::save(classFolder.filePath(MonthFile::fileName(2019, month)), saved).ok);
+        }
+        PrintDialog dialog(f.session, f.test.platform, f.destination);
+        QString proposed;
+        const QString path = f.test.folder.filePath(u"year.pdf"_s);
+        dialog.setSavePathChooser([&](QWidget *, const QString &name) {
+            proposed = name;
+            return path;
+        });
+        DialogFixture::click(dialog, u"B_YEAR_PDF"_s);
+        QCOMPARE(proposed, classFolder.filePath(u"2019_1年2組.pdf"_s));
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.readAll().count("/Type /Page\n"), 2 + 2 + 1);
         QVERIFY(f.test.prompts.messages.isEmpty());
     }
 };
