@@ -58,6 +58,14 @@ struct DialogFixture
     {
         return dialog.findChild<Widget *>(name);
     }
+    // Answers the save dialog with `path`, keeping the name it proposed.
+    static void saveTo(PrintDialog &dialog, const QString &path, QString &proposed)
+    {
+        dialog.setSavePathChooser([path, &proposed](QWidget *, const QString &name) {
+            proposed = name;
+            return path;
+        });
+    }
     static void click(PrintDialog &dialog, const QString &name)
     {
         QTest::mouseClick(child<QAbstractButton>(dialog, name), Qt::LeftButton);
@@ -203,10 +211,7 @@ private slots:
         PrintDialog dialog(f.session, f.test.platform, f.destination);
         QString proposed;
         const QString path = f.test.folder.filePath(u"sheet.pdf"_s);
-        dialog.setSavePathChooser([&](QWidget *, const QString &name) {
-            proposed = name;
-            return path;
-        });
+        DialogFixture::saveTo(dialog, path, proposed);
         DialogFixture::click(dialog, u"OPB2"_s);
         DialogFixture::click(dialog, u"B_PDF"_s);
         QCOMPARE(proposed, u"2019_5_1年2組_裏.pdf"_s);
@@ -236,10 +241,7 @@ private slots:
         PrintDialog dialog(f.session, f.test.platform, f.destination);
         QString proposed;
         const QString path = f.test.folder.filePath(u"year.pdf"_s);
-        dialog.setSavePathChooser([&](QWidget *, const QString &name) {
-            proposed = name;
-            return path;
-        });
+        DialogFixture::saveTo(dialog, path, proposed);
         DialogFixture::click(dialog, u"B_YEAR_PDF"_s);
         QCOMPARE(proposed, classFolder.filePath(u"2019_1年2組.pdf"_s));
         QFile pdf(path);
