@@ -173,6 +173,8 @@ QByteArray applied(const QByteArray &pdf, QList<Edit> edits, const CrossReferenc
     QByteArray result;
     qsizetype copied = 0;
     for (const Edit &edit : edits) {
+        if (edit.position < copied)
+            continue; // the same place reached through a second font
         result += QByteArrayView(pdf).sliced(copied, edit.position - copied);
         result += edit.text;
         copied = edit.position + edit.length;
@@ -190,7 +192,8 @@ QByteArray applied(const QByteArray &pdf, QList<Edit> edits, const CrossReferenc
     }
     const qsizetype start = result.lastIndexOf("startxref");
     const qsizetype end = result.indexOf("%%EOF", start);
-    result.replace(start, end - start, "startxref\n" + QByteArray::number(moved(xref.tablePosition)) + '\n');
+    result.replace(start, (end < 0 ? result.size() : end) - start,
+                   "startxref\n" + QByteArray::number(moved(xref.tablePosition)) + '\n');
     return result;
 }
 
