@@ -4,7 +4,6 @@
 #include "print/recordingsurface.h"
 #include "print/registersheets.h"
 #include "register/monthstatistics.h"
-#include "register/registerfont.h"
 
 #include <QGuiApplication>
 
@@ -22,7 +21,6 @@ void ensureGuiApplication()
         return;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     new QGuiApplication(argc, argv);
-    installRegisterFontSubstitution();
 }
 
 Session busySession()

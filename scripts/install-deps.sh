@@ -7,12 +7,12 @@ packages=(
   make cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libbenchmark-dev
-  fonts-ipafont-mincho
+  fonts-ipafont-mincho poppler-utils ghostscript
   qt6-translations-l10n
   xvfb xauth
 )
 if [ "${VELTRA_PRINT_DEPS:-0}" = 1 ]; then
-  packages+=(cups printer-driver-cups-pdf poppler-utils python3)
+  packages+=(cups printer-driver-cups-pdf python3)
 fi
 if [ "${VELTRA_FUZZ_DEPS:-0}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev)

@@ -4,7 +4,6 @@
 
 #include "calendar/era.h"
 #include "print/registersheets.h"
-#include "register/registerfont.h"
 
 #include <QDate>
 #include <QDir>
@@ -21,6 +20,8 @@ const QString PrintUsage =
     u"          [--printer-offsets X,Y] [--printable-height H]\n"
     u"        veltra-cli print [FILE.ROD | --class TITLE] --blank N (--pdf … | --trace … | --printer …) [同上]\n"
     u"        veltra-cli print --school-year Y --class TITLE --pdf OUT.pdf [--work-folder DIR] [--options N]\n"
+    u"        veltra-cli print --school-year Y --all-classes --pdf-folder DIR [--work-folder DIR] [--options N]\n"
+    u"  --all-classes は学級ごとに1つの PDF (年度_学級名.pdf) を --pdf-folder に書きます\n"
     u"  --side 表・裏・全表 (既定 front)、--options 印刷オプションのビット和 (既定 8)\n"
     u"  --printer-offsets と --printable-height はプリンタの印刷できない余白 (mm) を模します\n"_s;
 
@@ -38,6 +39,9 @@ struct PrintRequest
     std::optional<int> blankCopies;
     QString classTitle;
     std::optional<int> schoolYear;
+    bool allClasses = false;
+    QString pdfFolder; // with allClasses: one PDF per class
+    SimulatedMargins margins;
 };
 
 std::optional<double> parseMillimetres(const QString &text, double largest)
@@ -79,6 +83,10 @@ bool parseOption(PrintRequest &request, SimulatedMargins &margins, const QString
         return setTarget(request, PrintTarget::Kind::Printer, value);
     if (option == u"--work-folder"_s) {
         request.workFolder = value;
+        return !value.isEmpty();
+    }
+    if (option == u"--pdf-folder"_s) {
+        request.pdfFolder = value;
         return !value.isEmpty();
     }
     if (option == u"--class"_s) {
@@ -123,7 +131,9 @@ bool parseArguments(const QStringList &arguments, PrintRequest &request)
     SimulatedMargins margins;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
-        if (argument.startsWith(u"--"_s)) {
+        if (argument == u"--all-classes"_s) {
+            request.allClasses = true;
+        } else if (argument.startsWith(u"--"_s)) {
             if (i + 1 == arguments.size() || !parseOption(request, margins, argument, arguments[i + 1]))
                 return false;
             ++i;
@@ -133,7 +143,12 @@ bool parseArguments(const QStringList &arguments, PrintRequest &request)
             return false;
         }
     }
-    if (!request.target)
+    request.margins = margins;
+    if (request.allClasses) {
+        return request.schoolYear && !request.pdfFolder.isEmpty() && !request.target && request.monthFile.isEmpty()
+               && request.classTitle.isEmpty() && !request.blankCopies;
+    }
+    if (!request.target || !request.pdfFolder.isEmpty())
         return false;
     request.target->margins = margins;
     if (request.schoolYear)
@@ -143,17 +158,48 @@ bool parseArguments(const QStringList &arguments, PrintRequest &request)
     return !request.monthFile.isEmpty() && request.classTitle.isEmpty();
 }
 
-ExitStatus printSchoolYear(const PrintRequest &request, PrintSource &source, CommandOutput &output)
+ExitStatus printSchoolYear(const PrintRequest &request, const PrintTarget &target, PrintSource &source,
+                           CommandOutput &output)
 {
     if (const auto failed = source.loadSchoolYear(*request.schoolYear))
         return *failed;
     const QString title = JapaneseEra::schoolYearTitle(*request.schoolYear) + u' ' + source.session().State.ClassTitle;
     return printTo(
-        *request.target, title,
+        target, title,
         [&](PageSurface &surface) {
             return PrintSchoolYear(surface, source.months(), request.options, QDate::currentDate());
         },
         output);
+}
+
+// One archive per class of the class list, <school year>_<class title>.pdf in
+// the folder. A class without month files of that year is named and passed
+// over; the run fails when no archive was written or one could not be.
+ExitStatus printAllClasses(const PrintRequest &request, PrintSource &source, CommandOutput &output)
+{
+    const QDir folder(request.pdfFolder);
+    if (!QDir().mkpath(folder.absolutePath())) {
+        output.err += u"%1: フォルダーを作れません\n"_s.arg(QDir::toNativeSeparators(request.pdfFolder));
+        return ExitStatus::OutputError;
+    }
+    const ClassList classes = source.session().Classes;
+    ExitStatus status = ExitStatus::Success;
+    int written = 0;
+    for (int c = 0; c < std::min<int>(classes.ClassCount, ClassSlots); ++c) {
+        const QString title = classes.Entries[c].Title.trimmed();
+        if (const auto failed = source.chooseClass(title)) {
+            status = std::max(status, *failed);
+            continue;
+        }
+        const PrintTarget target{PrintTarget::Kind::Pdf,
+                                 folder.filePath(u"%1_%2.pdf"_s.arg(*request.schoolYear).arg(title)), request.margins};
+        const ExitStatus printed = printSchoolYear(request, target, source, output);
+        if (printed == ExitStatus::Success)
+            ++written;
+        else if (!source.yearWithoutMonths())
+            status = std::max(status, printed);
+    }
+    return written == 0 ? std::max(status, ExitStatus::InputError) : status;
 }
 
 ExitStatus printSheets(const PrintRequest &request, const Session &session, CommandOutput &output)
@@ -179,14 +225,15 @@ ExitStatus runPrint(const QStringList &arguments, CommandOutput &output)
     if (!parseArguments(arguments, request))
         return usageError(output, PrintUsage);
 
-    installRegisterFontSubstitution();
     PrintSource source(output);
     if (const auto failed = source.loadWorkFolder(request.workFolder))
         return *failed;
+    if (request.allClasses)
+        return printAllClasses(request, source, output);
     if (request.schoolYear) {
         if (const auto failed = source.chooseClass(request.classTitle))
             return *failed;
-        return printSchoolYear(request, source, output);
+        return printSchoolYear(request, *request.target, source, output);
     }
     const auto failed =
         request.monthFile.isEmpty() ? source.chooseClass(request.classTitle) : source.loadMonth(request.monthFile);

@@ -31,50 +31,33 @@ std::optional<ExitStatus> PrintSource::chooseClass(const QString &title)
     return std::nullopt;
 }
 
-std::optional<ExitStatus> PrintSource::loadInto(Session &session, const QString &path)
+std::optional<ExitStatus> PrintSource::loadMonth(const QString &path)
 {
+    if (const auto failed = chooseClass(QFileInfo(path).absoluteDir().dirName()))
+        return failed;
     const auto yearAndMonth = MonthFile::yearAndMonthOf(QFileInfo(path).fileName());
     if (!yearAndMonth || yearAndMonth->first <= JapaneseEra::HeiseiOffset) {
         m_output.err += u"%1: ファイル名から年と月がわかりません\n"_s.arg(QDir::toNativeSeparators(path));
         return ExitStatus::UsageError;
     }
-    const LoadResult loaded = MonthFile::load(path, session.Register);
+    const LoadResult loaded = MonthFile::load(path, m_session.Register);
     if (!loaded.ok())
         return loadError(m_output, loaded);
-    session.State.HeiseiYear = qint16(JapaneseEra::heiseiFromGregorian(yearAndMonth->first));
-    session.State.Month = qint16(yearAndMonth->second);
-    computeStatistics(session);
+    m_session.State.HeiseiYear = qint16(JapaneseEra::heiseiFromGregorian(yearAndMonth->first));
+    m_session.State.Month = qint16(yearAndMonth->second);
+    computeStatistics(m_session);
     return std::nullopt;
-}
-
-std::optional<ExitStatus> PrintSource::loadMonth(const QString &path)
-{
-    if (const auto failed = chooseClass(QFileInfo(path).absoluteDir().dirName()))
-        return failed;
-    return loadInto(m_session, path);
 }
 
 std::optional<ExitStatus> PrintSource::loadSchoolYear(int gregorianYear)
 {
-    const QDir classFolder(monthFolders(m_session.Settings, gregorianYear, m_session.State.ClassTitle).monthFolder);
-    for (int schoolMonth = 4; schoolMonth <= 15; ++schoolMonth) {
-        const int year = schoolMonth > 12 ? gregorianYear + 1 : gregorianYear;
-        const int month = schoolMonth > 12 ? schoolMonth - 12 : schoolMonth;
-        const QString path = classFolder.filePath(MonthFile::fileName(year, month));
-        if (!QFileInfo::exists(path)) {
-            m_output.err += u"%1: ファイルがありません\n"_s.arg(QDir::toNativeSeparators(path));
-            continue;
-        }
-        auto session = std::make_unique<Session>();
-        session->Settings = m_session.Settings;
-        session->State = m_session.State;
-        if (const auto failed = loadInto(*session, path))
-            return failed;
-        m_monthList.append(session.get());
-        m_months.push_back(std::move(session));
-    }
-    if (m_monthList.isEmpty()) {
-        m_output.err += u"%1: 月のファイルがありません\n"_s.arg(QDir::toNativeSeparators(classFolder.path()));
+    m_archive = YearArchive::load(m_session, gregorianYear);
+    for (const QString &path : m_archive.missingFiles())
+        m_output.err += u"%1: ファイルがありません\n"_s.arg(QDir::toNativeSeparators(path));
+    if (m_archive.failure())
+        return loadError(m_output, *m_archive.failure());
+    if (m_archive.months().isEmpty()) {
+        m_output.err += u"%1: 月のファイルがありません\n"_s.arg(QDir::toNativeSeparators(m_archive.folder()));
         return ExitStatus::InputError;
     }
     return std::nullopt;

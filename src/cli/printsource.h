@@ -3,8 +3,7 @@
 #include "commands.h"
 
 #include "data/session.h"
-
-#include <memory>
+#include "print/yeararchive.h"
 
 // What `veltra-cli print` prints from: the work folder's settings and class
 // list, and the month files of one class. Each failure is written to the
@@ -28,13 +27,13 @@ public:
 
     // The open month, or the chosen class with no month for blank sheets.
     const Session &session() const { return m_session; }
-    const QList<const Session *> &months() const { return m_monthList; }
+    // The months of the last loadSchoolYear.
+    const QList<const Session *> &months() const { return m_archive.months(); }
+    // The last loadSchoolYear found no month file at all (nothing unreadable).
+    bool yearWithoutMonths() const { return m_archive.months().isEmpty() && !m_archive.failure(); }
 
 private:
-    std::optional<ExitStatus> loadInto(Session &session, const QString &path);
-
     CommandOutput &m_output;
     Session m_session;
-    std::vector<std::unique_ptr<Session>> m_months;
-    QList<const Session *> m_monthList;
+    YearArchive m_archive;
 };

@@ -149,9 +149,11 @@ void DrawDayHeadings(const SheetPrint &print, Sheet sheet)
         if (d + 1 > days)
             surface.filledBox(66 + 5 * d, b + 12.8, 69 + 5 * d, b + 13);
     }
-    if (month.MonthOffFlag == 1 && sheet != Sheet::Back)
+    // A month off is described by its note alone, as the sheet on screen shows it.
+    const bool monthOff = month.MonthOffFlag == 1;
+    if (monthOff && sheet != Sheet::Back)
         printMonthOffNote(print, sheet == Sheet::Full ? FullNote : FrontNote);
-    if (print.job.has(PrintOption::Holidays))
+    if (!monthOff && print.job.has(PrintOption::Holidays))
         printHolidayBars(print, sheet);
     surface.setColour(PageColour::Black);
 }

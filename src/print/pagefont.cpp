@@ -15,6 +15,7 @@ constexpr double MillimetresPerPoint = 25.4 / 72;
 
 QFont unhinted()
 {
+    installRegisterFontSubstitution();
     QFont font(RegisterFontFamily);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);

@@ -2,6 +2,8 @@
 
 #include "pagefont.h"
 
+#include "register/registerfont.h"
+
 #include <algorithm>
 
 QSizeF paperSize(PageOrientation orientation)
@@ -13,6 +15,11 @@ QMarginsF SimulatedMargins::margins(QSizeF paper) const
 {
     const double height = printableHeight.value_or(paper.height() - offsetY);
     return {offsetX, offsetY, 0, std::max(0.0, paper.height() - offsetY - height)};
+}
+
+PageSurface::PageSurface()
+{
+    installRegisterFontSubstitution();
 }
 
 void PageSurface::setScaleOrigin(double left, double top)

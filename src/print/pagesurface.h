@@ -53,6 +53,9 @@ inline constexpr int Red = 255;
 class PageSurface
 {
 public:
+    // Every surface draws in the register font, so creating one makes sure it
+    // resolves to IPAMincho where "ＭＳ 明朝" is missing.
+    PageSurface();
     virtual ~PageSurface() = default;
 
     // Paper A4 in `orientation`, then opens the document; false when the device

@@ -1,5 +1,7 @@
 #include "pdfdocument.h"
 
+#include "pdffontfix.h"
+
 using namespace Qt::StringLiterals;
 
 PdfDocument::PdfDocument(const QString &title, const SimulatedMargins &margins)
@@ -9,4 +11,9 @@ PdfDocument::PdfDocument(const QString &title, const SimulatedMargins &margins)
     m_writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
     m_writer.setTitle(title);
     m_writer.setCreator(u"ヴェルトラ"_s);
+}
+
+QByteArray PdfDocument::bytes() const
+{
+    return fixEmbeddedFonts(m_bytes);
 }

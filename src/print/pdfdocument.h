@@ -6,15 +6,15 @@
 #include <QByteArray>
 #include <QPdfWriter>
 
-// A PDF written in memory: PDF/A-1b with its fonts embedded, for registers
-// that are kept for years. Draw a run on surface(), then take bytes().
+// A PDF written in memory: PDF/A-1b with its fonts embedded as named subsets,
+// for registers that are kept for years. Draw a run on surface(), then take bytes().
 class PdfDocument
 {
 public:
     explicit PdfDocument(const QString &title, const SimulatedMargins &margins = {});
 
     PageSurface &surface() { return m_surface; }
-    const QByteArray &bytes() const { return m_bytes; }
+    QByteArray bytes() const;
 
 private:
     QByteArray m_bytes;

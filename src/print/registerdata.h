@@ -8,7 +8,7 @@
 // name (front and full sheets).
 void DrawTitleValues(const SheetPrint &print, Sheet sheet);
 // Weekdays, and with colour printing the graduation day, the days the month
-// lacks, the month-off note and the holiday bars.
+// lacks, and either the month-off note or the holiday bars.
 void DrawDayHeadings(const SheetPrint &print, Sheet sheet);
 // Grade, number, name, the day marks and the counts of pupil index `row`.
 void PrintPupilRow(const SheetPrint &print, int row);

@@ -28,8 +28,13 @@ struct TotalsRow
     qint16 Grade = 0;
     std::array<int, StatColumn::Count> Stat{};
 
-    // 授業日数: days present plus days absent; excused days are not school days of the pupil.
-    int schoolDays() const { return Stat[StatColumn::Present] + Stat[StatColumn::AbsentTotal]; }
+    // 授業日数: days present, absent and excused (出席停止・忌引等), the figure the
+    // permanent record asks for. For a pupil enrolled the whole period it is
+    // the sum of the months' school days.
+    int schoolDays() const
+    {
+        return Stat[StatColumn::Present] + Stat[StatColumn::AbsentTotal] + Stat[StatColumn::ExcusedTotal];
+    }
 
     friend bool operator==(const TotalsRow &, const TotalsRow &) = default;
 };

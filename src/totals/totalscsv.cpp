@@ -48,7 +48,7 @@ QStringList recordsLine(int number, const TotalsRow &row)
     const int absent = row.Stat[AbsentTotal];
     const int excused = row.Stat[ExcusedTotal];
     QStringList fields = pupilFields(number, row);
-    for (const int figure : {present + absent + excused, excused, present + absent, absent, present})
+    for (const int figure : {row.schoolDays(), excused, present + absent, absent, present})
         fields.append(QString::number(figure));
     return fields;
 }
@@ -65,10 +65,14 @@ QString line(const QStringList &fields)
 
 QString field(const QString &text)
 {
+    // A spreadsheet reads a cell that starts like this as a formula; the
+    // apostrophe makes it show the text.
+    static const QString FormulaStarts = u"=+-@"_s;
     static const QString NeedsQuotes = u",\"\r\n"_s;
-    if (std::none_of(text.begin(), text.end(), [](QChar c) { return NeedsQuotes.contains(c); }))
-        return text;
-    QString doubled = text;
+    const QString cell = !text.isEmpty() && FormulaStarts.contains(text.front()) ? u'\'' + text : text;
+    if (std::none_of(cell.begin(), cell.end(), [](QChar c) { return NeedsQuotes.contains(c); }))
+        return cell;
+    QString doubled = cell;
     doubled.replace(u'"', u"\"\""_s);
     return u'"' + doubled + u'"';
 }

@@ -16,7 +16,8 @@ enum class Layout {
     Records, // the attendance section of the permanent record (指導要録), in its order
 };
 
-// One field as RFC 4180 writes it.
+// One field as RFC 4180 writes it; a text that starts with =, +, - or @ gets a
+// leading ' so that a spreadsheet shows it as text, not as a formula.
 QString field(const QString &text);
 
 QString toText(const Totals &totals, Layout layout);

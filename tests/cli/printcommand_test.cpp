@@ -112,6 +112,31 @@ private slots:
         QCOMPARE(readFile(pdf).count("/Type /Page\n"), 22);
     }
 
+    // One archive per class into the folder; the classes without month files
+    // that year are named and passed over.
+    void schoolYearOfEveryClass()
+    {
+        const QString folder = m_folder.filePath(u"archives"_s);
+        CommandOutput output;
+        QCOMPARE(runPrint({u"--school-year"_s, u"2026"_s, u"--all-classes"_s, u"--pdf-folder"_s, folder,
+                           u"--work-folder"_s, m_folder.path()},
+                          output),
+                 ExitStatus::Success);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{u"2026_1年2組.pdf"_s});
+        QVERIFY(readFile(QDir(folder).filePath(u"2026_1年2組.pdf"_s)).count("/Type /Page\n") >= 22);
+        QVERIFY(output.err.contains(u"ひまわり(知的): 月のファイルがありません"_s));
+        QVERIFY(output.err.contains(u"3・4年: 月のファイルがありません"_s));
+
+        CommandOutput refused;
+        QCOMPARE(runPrint({u"--school-year"_s, u"2031"_s, u"--all-classes"_s, u"--pdf-folder"_s, folder,
+                           u"--work-folder"_s, m_folder.path()},
+                          refused),
+                 ExitStatus::InputError);
+        CommandOutput usage;
+        QCOMPARE(runPrint({u"--school-year"_s, u"2026"_s, u"--all-classes"_s, u"--pdf"_s, folder}, usage),
+                 ExitStatus::UsageError);
+    }
+
 private:
     QTemporaryDir m_folder;
 };

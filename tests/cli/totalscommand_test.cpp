@@ -1,10 +1,17 @@
+#include "../editor/recordingcanvas.h"
+#include "../totals/classyear.h"
 #include "cli/commands.h"
 #include "clitestfiles.h"
 #include "data/classlistfile.h"
 #include "data/cp932.h"
 #include "data/monthfile.h"
+#include "register/monthstatistics.h"
 #include "testregistry.h"
+#include "totals/totalstable.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -136,6 +143,77 @@ private slots:
         QVERIFY(!QFile::exists(csv));
         QVERIFY(!QFile::exists(pdf));
         QVERIFY(output.out.isEmpty());
+    }
+
+    // 授業日数 is days present, absent and excused alike in the window's table,
+    // the printout, both CSV layouts and the JSON; for pupils enrolled all
+    // term it is the sum of the month sheets' school days.
+    void schoolDaysAgreeEverywhere()
+    {
+        QTemporaryDir work;
+        const ClassYear year;
+        ClassList classes;
+        classes.ClassCount = 1;
+        classes.Entries[0] = {OrdinaryClass, 1, 0, u"2"_s, {}, QDir(year.folder()).dirName()};
+        QVERIFY(ClassListFile::save(work.path(), classes).ok);
+        // 忌引 twice, both kinds of 出席停止, 特欠, 病気 and a late day; the second pupil has no marks.
+        const QStringList pupils{u"甲 男 6:キ 7:キ 10:テ 11:ホ 12:ト 17:病 18:遅"_s, u"乙 女"_s};
+        year.writeMonth(2004, 4, pupils, u"3:土曜日 4:日曜日 29:昭和の日"_s);
+        year.writeMonth(2004, 5, pupils, u"3:憲法記念日 4:国民の休日 5:こどもの日"_s);
+        int monthSchoolDays = 0;
+        for (const int month : {4, 5}) {
+            RegisterMonth loaded;
+            QVERIFY(MonthFile::load(year.path(2004, month), loaded).ok());
+            MonthStatistics stats;
+            ComputeMonthStatistics(loaded, 16, month, stats);
+            monthSchoolDays += stats.SchoolDays;
+        }
+        QCOMPARE(monthSchoolDays, 27 + 28);
+
+        const QString totalsCsv = work.filePath(u"totals.csv"_s);
+        const QString recordsCsv = work.filePath(u"records.csv"_s);
+        const QString trace = work.filePath(u"trace.json"_s);
+        const QStringList common{u"totals"_s, u"--folder"_s, year.folder(),      u"--school-year"_s, u"2004"_s,
+                                 u"--term"_s, u"1"_s,        u"--work-folder"_s, work.path()};
+        CommandOutput output;
+        QCOMPARE(runCommand(common + QStringList{u"--csv"_s, totalsCsv, u"--trace"_s, trace}, output),
+                 ExitStatus::Success);
+        CommandOutput records;
+        QCOMPARE(runCommand(common + QStringList{u"--csv"_s, recordsCsv, u"--csv-layout"_s, u"records"_s}, records),
+                 ExitStatus::Success);
+
+        const QJsonArray rows = QJsonDocument::fromJson(output.out).object()[u"rows"_s].toArray();
+        QCOMPARE(rows.size(), 2);
+        const QJsonArray stat = rows[0].toObject()[u"stat"_s].toArray();
+        QCOMPARE(stat[StatColumn::ExcusedTotal].toInt(), 10);
+        QCOMPARE(stat[StatColumn::Present].toInt() + stat[StatColumn::AbsentTotal].toInt()
+                     + stat[StatColumn::ExcusedTotal].toInt(),
+                 monthSchoolDays);
+
+        const QStringList totalsLines = Cp932::decode(readFile(totalsCsv)).value_or(QString()).split(u"\r\n"_s);
+        const QStringList recordsLines = Cp932::decode(readFile(recordsCsv)).value_or(QString()).split(u"\r\n"_s);
+        const QJsonArray printed = QJsonDocument::fromJson(readFile(trace)).object()[u"pages"_s].toArray()[0].toArray();
+        Totals totals;
+        for (const QJsonValue &row : rows) {
+            TotalsRow &shown = totals.rows.emplace_back();
+            for (int c = 0; c < StatColumn::Count; ++c)
+                shown.Stat[c] = row[u"stat"_s][c].toInt();
+        }
+        RecordingCanvas window;
+        TotalsTable::drawRows(window, {totals, false});
+        for (qsizetype r = 0; r < rows.size(); ++r) {
+            const QString days = QString::number(monthSchoolDays);
+            QCOMPARE(rows[r].toObject()[u"schoolDays"_s].toInt(), monthSchoolDays);
+            QCOMPARE(totalsLines.value(r + 1).section(u',', 4, 4), days);
+            QCOMPARE(recordsLines.value(r + 1).section(u',', 4, 4), days);
+            const double y = 31 + 5 * double(r);
+            const auto cell = std::find_if(printed.begin(), printed.end(), [&](const QJsonValue &item) {
+                return item[u"x"_s].toDouble() == 82 && item[u"y"_s].toDouble() == y;
+            });
+            QVERIFY(cell != printed.end());
+            QCOMPARE((*cell)[u"text"_s].toString(), u" "_s + days);
+            QCOMPARE(window.textsAt({3180, 240 * int(r) + 30}), QStringList{days});
+        }
     }
 
     void missingFolderIsAnInputError()

@@ -3,7 +3,6 @@
 #include "print/painterpagesurface.h"
 #include "print/printjob.h"
 #include "print/recordingsurface.h"
-#include "register/registerfont.h"
 #include "testregistry.h"
 
 #include <QJsonArray>
@@ -20,8 +19,6 @@ class PageSurfaceTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { installRegisterFontSubstitution(); }
-
     // A line drawn at y = 100 lands on the paper where the form puts it, or
     // higher by what a short printable area lacks below y = 204.
     void marginCorrection_data()

@@ -1,5 +1,4 @@
 #include "print/pagefont.h"
-#include "register/registerfont.h"
 #include "sheetrecording.h"
 #include "testregistry.h"
 
@@ -47,8 +46,6 @@ class RegisterDataTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { installRegisterFontSubstitution(); }
-
     // February 2027 has 28 days: its last three day numbers are struck out in
     // red and its weekdays stop at the 28th.
     void februaryOfACommonYear()
@@ -127,18 +124,44 @@ private slots:
         QCOMPARE(fillsAt(page, 62.4 + 5 * 5).size(), bars);
     }
 
-    void monthOff()
+    // A month off prints its note down day 1's column and nothing of its days
+    // off: no holiday texts, no holiday bars, on any sheet.
+    void monthOffPrintsItsNoteAlone_data()
     {
-        SheetRecording sheet(2004, 8);
-        sheet.addPupil();
+        QTest::addColumn<int>("side");
+        QTest::addColumn<QString>("dayColumns"); // every text in the pupil rows' day columns, top to bottom
+        QTest::newRow("front") << int(FrontSheet) << u"8月31日まで夏季休業のため以下記載省略"_s;
+        QTest::newRow("full") << int(FullSheet) << u"8月31日まで夏季休業の為以下記載省略"_s;
+        QTest::newRow("back") << int(BackSheet) << QString();
+    }
+    void monthOffPrintsItsNoteAlone()
+    {
+        QFETCH(int, side);
+        QFETCH(QString, dayColumns);
+        SheetRecording sheet(2026, 8);
+        sheet.addPupils(side == FullSheet ? 18 : 30);
         sheet.session.Register.MonthOffFlag = 1;
-        sheet.session.Register.MonthOffText = u"夏休み"_s;
-        const RecordedPage &page = sheet.print(FrontSheet);
-        QCOMPARE(textsAt(page, 66, 66.8), QStringList{u"日"_s});
-        QCOMPARE(textsAt(page, 66, 66.8 + 6.1), QStringList{u"ま"_s});
-        QCOMPARE(textsAt(page, 66, 66.8 + 6.1 * 3), QStringList{u"夏"_s});
-        QCOMPARE(textsAt(page, 66, 66.8 + 6.1 * 14), QStringList{u"略"_s});
-        QCOMPARE(findText(page, u"略"_s)->colour, 255);
+        sheet.session.Register.MonthOffText = u"夏季休業"_s;
+        sheet.addHoliday(1, u"土曜日"_s, u"土"_s);
+        sheet.addHoliday(2, u"日曜日"_s, u"日"_s);
+        sheet.addHoliday(3, u"夏季休業"_s, u"夏季休業"_s);
+        sheet.addHoliday(4, u"夏季休業"_s, u"夏季休業"_s);
+        sheet.addHoliday(31, u"夏季休業"_s, u"休"_s);
+        const RecordedPage &page = sheet.print(qint16(side));
+
+        const double rowsTop = side == BackSheet ? 23 : 47;
+        const double rowsBottom = side == FrontSheet ? 199.5 : side == FullSheet ? 156.8 : 151.1;
+        QMap<std::pair<double, double>, QString> texts;
+        for (const PageOperation &op : page) {
+            if (op.kind == Kind::Text && op.from.y() >= rowsTop && op.from.y() < rowsBottom && op.from.x() > 61
+                && op.from.x() < 220)
+                texts.insert({op.from.y(), op.from.x()}, op.text);
+        }
+        QCOMPARE(QStringList(texts.values()).join(QString()), dayColumns);
+        if (side != BackSheet)
+            QCOMPARE(findText(page, u"略"_s)->colour, PageColour::Red);
+        for (const int day : {1, 2, 3, 4, 31})
+            QVERIFY(fillsAt(page, 62.4 + 5 * day).isEmpty());
     }
 
     // A pupil who leaves on day index 9: the kind in red in the tenth column,
@@ -277,6 +300,52 @@ private slots:
         for (int day : {6, 13, 20, 27})
             sheet.addHoliday(day, u"日曜日"_s, u"日"_s);
         QVERIFY(textsAt(sheet.print(FullSheet), at.x(), at.y()).contains(text));
+    }
+
+    // The enrolment changes of the summary, each where the form puts it and
+    // only when its count is above 0; 就学猶予, 就学免除 and 死亡 stack down
+    // from the first that is printed.
+    void enrolmentChangeLines_data()
+    {
+        QTest::addColumn<QList<int>>("changes"); // by ChangeKind
+        QTest::addColumn<QStringList>("lines");  // "TEXT@x,dy" below the summary's base
+        QTest::newRow("none") << QList<int>{0, 0, 0, 0, 0, 0, 0} << QStringList{};
+        QTest::newRow("転入学") << QList<int>{2, 0, 0, 0, 0, 0, 0} << QStringList{u"転入学 2名@118,22"_s};
+        QTest::newRow("編入学") << QList<int>{0, 1, 0, 0, 0, 0, 0} << QStringList{u"編入学 1名@118,27"_s};
+        QTest::newRow("転学 and 退学") << QList<int>{0, 0, 3, 1, 0, 0, 0}
+                                       << QStringList{u"転学 3名@147,22"_s, u"退学 1名@147,27"_s};
+        QTest::newRow("死亡 alone at the top")
+            << QList<int>{0, 0, 0, 0, 0, 0, 1} << QStringList{u"　死亡　 1名@176,22"_s};
+        QTest::newRow("就学免除 and 死亡")
+            << QList<int>{0, 0, 0, 0, 0, 1, 1} << QStringList{u"就学免除 1名@176,22"_s, u"　死亡　 1名@176,27"_s};
+        QTest::newRow("every change") << QList<int>{1, 1, 1, 1, 1, 2, 1}
+                                      << QStringList{u"転入学 1名@118,22"_s,   u"編入学 1名@118,27"_s,
+                                                     u"転学 1名@147,22"_s,     u"退学 1名@147,27"_s,
+                                                     u"就学猶予 1名@176,22"_s, u"就学免除 2名@176,27"_s,
+                                                     u"　死亡　 1名@176,32"_s};
+    }
+    void enrolmentChangeLines()
+    {
+        QFETCH(QList<int>, changes);
+        QFETCH(QStringList, lines);
+        SheetRecording sheet(2004, 6);
+        sheet.addPupil();
+        sheet.job.PrintSide = BackSheet;
+        computeStatistics(sheet.session);
+        for (qsizetype kind = 0; kind < changes.size(); ++kind)
+            sheet.session.Statistics.Changes[kind] = qint16(changes[kind]);
+        PrintRegisterSheets(sheet.surface, sheet.job, sheet.session, QDate(2026, 12, 7));
+
+        constexpr double Base = 152.5;
+        QStringList printed;
+        for (const PageOperation &op : sheet.surface.pages().first()) {
+            const double dy = op.from.y() - Base;
+            if (op.kind == Kind::Text && op.from.x() > 110 && op.from.x() < 200 && dy > 20 && dy < 35)
+                printed.append(u"%1@%2,%3"_s.arg(op.text).arg(op.from.x()).arg(std::round(dy * 100) / 100));
+        }
+        printed.sort();
+        lines.sort();
+        QCOMPARE(printed, lines);
     }
 };
 

@@ -1,6 +1,5 @@
 #include "print/pagefont.h"
 #include "print/pdfdocument.h"
-#include "register/registerfont.h"
 #include "sheetrecording.h"
 #include "testregistry.h"
 
@@ -14,8 +13,6 @@ class RegisterFormTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { installRegisterFontSubstitution(); }
-
     // The rules of each blank sheet by width, and the rules that tell the
     // sheets apart: where the side rules end and the 男/女/計 sub-rows.
     void rules_data()

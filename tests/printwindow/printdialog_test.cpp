@@ -1,13 +1,14 @@
+#include "data/monthfile.h"
 #include "data/session.h"
 #include "data/settingsstore.h"
 #include "print/recordingsurface.h"
 #include "print/windows/printdestination.h"
 #include "print/windows/printdialog.h"
-#include "register/registerfont.h"
 #include "testplatform.h"
 #include "testregistry.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,6 +58,14 @@ struct DialogFixture
     {
         return dialog.findChild<Widget *>(name);
     }
+    // Answers the save dialog with `path`, keeping the name it proposed.
+    static void saveTo(PrintDialog &dialog, const QString &path, QString &proposed)
+    {
+        dialog.setSavePathChooser([path, &proposed](QWidget *, const QString &name) {
+            proposed = name;
+            return path;
+        });
+    }
     static void click(PrintDialog &dialog, const QString &name)
     {
         QTest::mouseClick(child<QAbstractButton>(dialog, name), Qt::LeftButton);
@@ -70,8 +79,6 @@ class PrintDialogTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { installRegisterFontSubstitution(); }
-
     void openingByPupilCount_data()
     {
         QTest::addColumn<int>("pupils");
@@ -204,16 +211,42 @@ private slots:
         PrintDialog dialog(f.session, f.test.platform, f.destination);
         QString proposed;
         const QString path = f.test.folder.filePath(u"sheet.pdf"_s);
-        dialog.setSavePathChooser([&](QWidget *, const QString &name) {
-            proposed = name;
-            return path;
-        });
+        DialogFixture::saveTo(dialog, path, proposed);
         DialogFixture::click(dialog, u"OPB2"_s);
         DialogFixture::click(dialog, u"B_PDF"_s);
         QCOMPARE(proposed, u"2019_5_1年2組_裏.pdf"_s);
         QFile pdf(path);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(pdf.readAll().count("/Type /Page\n"), 1);
+        QVERIFY(f.test.prompts.messages.isEmpty());
+    }
+
+    // The class's school year in one PDF: April's 20 pupils on front and back,
+    // June's 5 on the full sheet, and the open May as it stands in the editor
+    // (20 pupils, two pages) rather than as its file last saved it (none).
+    void pdfOfTheSchoolYear()
+    {
+        DialogFixture f(20);
+        f.session.Settings.WorkFolder = f.test.folder.path();
+        f.session.Settings.DataFolder = u"data"_s;
+        const QDir classFolder(f.test.folder.filePath(u"data/2019/1年2組"_s));
+        QVERIFY(QDir().mkpath(classFolder.path()));
+        f.session.State.MonthFolder = classFolder.path();
+        const std::pair<int, int> files[] = {{4, 20}, {5, 0}, {6, 5}};
+        for (const auto &[month, pupils] : files) {
+            RegisterMonth saved;
+            saved.PupilCount = qint16(pupils);
+            QVERIFY(MonthFile::save(classFolder.filePath(MonthFile::fileName(2019, month)), saved).ok);
+        }
+        PrintDialog dialog(f.session, f.test.platform, f.destination);
+        QString proposed;
+        const QString path = f.test.folder.filePath(u"year.pdf"_s);
+        DialogFixture::saveTo(dialog, path, proposed);
+        DialogFixture::click(dialog, u"B_YEAR_PDF"_s);
+        QCOMPARE(proposed, classFolder.filePath(u"2019_1年2組.pdf"_s));
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.readAll().count("/Type /Page\n"), 2 + 2 + 1);
         QVERIFY(f.test.prompts.messages.isEmpty());
     }
 };

@@ -36,6 +36,11 @@ private slots:
         QTest::newRow("quote doubled") << u"a\"b"_s << u"\"a\"\"b\""_s;
         QTest::newRow("line break") << u"a\r\nb"_s << u"\"a\r\nb\""_s;
         QTest::newRow("full-width quote needs none") << u"a＂b"_s << u"a＂b"_s;
+        QTest::newRow("formula") << u"=HYPERLINK(\"x\")"_s << u"\"'=HYPERLINK(\"\"x\"\")\""_s;
+        QTest::newRow("plus") << u"+81"_s << u"'+81"_s;
+        QTest::newRow("minus") << u"-1+2"_s << u"'-1+2"_s;
+        QTest::newRow("at") << u"@SUM(A1)"_s << u"'@SUM(A1)"_s;
+        QTest::newRow("formula sign inside") << u"山田=太郎"_s << u"山田=太郎"_s;
     }
 
     void field()
@@ -52,7 +57,7 @@ private slots:
         QTest::newRow("totals") << TotalsCsv::Layout::Totals
                                 << u"NO,学年,氏名,性別,授業日数,出席日数,病気,事故,欠席計,出席停止,忌引,特欠,忌引等計,"
                                    u"遅刻,早退,出席休業日\r\n"
-                                   u"1,,\"山田,太郎\",男,103,100,2,1,3,1,1,0,2,4,1,0\r\n"
+                                   u"1,,\"山田,太郎\",男,105,100,2,1,3,1,1,0,2,4,1,0\r\n"
                                    u"2,2,鈴木＂花子,女,5,5,0,0,0,0,0,0,0,0,0,1\r\n"_s;
         QTest::newRow("records") << TotalsCsv::Layout::Records
                                  << u"NO,学年,氏名,性別,授業日数,出席停止・忌引等の日数,出席しなければならない日数,"

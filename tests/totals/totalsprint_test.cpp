@@ -113,6 +113,50 @@ private slots:
         QCOMPARE(textsAt(pages[1], 19, 31), QStringList{u"48"_s});
         QVERIFY(hasRule(pages[1], PageOperation::Kind::Line, Thick, {15, 45}, {179, 45}));
     }
+
+    // Every vertical rule of the heading block and of a row, by x, width and
+    // top: "x/width/top", sorted; and the heading's one horizontal under the groups.
+    void ruleColumns_data()
+    {
+        QTest::addColumn<int>("classKind");
+        QTest::addColumn<double>("top");
+        QTest::addColumn<QStringList>("rules");
+        QStringList heading{u"15/5/15"_s, u"179/5/15"_s, u"79/5/15"_s, u"23/2/15"_s, u"71/2/15"_s, u"89/2/15"_s};
+        QStringList row{u"15/5/30"_s, u"179/5/30"_s, u"79/5/30"_s, u"23/2/30"_s, u"71/2/30"_s, u"89/2/30"_s};
+        for (int h = 0; h <= 10; ++h) {
+            const bool groupEdge = h == 0 || h == 3 || h == 7;
+            heading.append(u"%1/2/%2"_s.arg(99 + 8 * h).arg(groupEdge ? 15 : 20));
+            row.append(u"%1/2/30"_s.arg(99 + 8 * h));
+        }
+        QTest::newRow("heading") << int(OrdinaryClass) << 15.0 << heading;
+        QTest::newRow("row") << int(OrdinaryClass) << 30.0 << row;
+        QTest::newRow("heading with grades") << int(MultiGradeClass) << 15.0 << heading + QStringList{u"31/2/15"_s};
+        QTest::newRow("row with grades") << int(SpecialSupportClass) << 30.0 << row + QStringList{u"31/2/30"_s};
+    }
+    void ruleColumns()
+    {
+        QFETCH(int, classKind);
+        QFETCH(double, top);
+        QFETCH(QStringList, rules);
+        const RecordedPage page = print(totalsOf(1), qint16(classKind)).value(0);
+        const double bottom = top == 15 ? 30 : 35;
+        QStringList drawn;
+        for (const PageOperation &op : page) {
+            const bool box = op.kind == PageOperation::Kind::Box;
+            if (box && near(op.from.y(), top) && near(op.to.y(), bottom)) {
+                for (const double x : {op.from.x(), op.to.x()})
+                    drawn.append(u"%1/%2/%3"_s.arg(x).arg(op.width).arg(op.from.y()));
+            }
+            const bool vertical = op.kind == PageOperation::Kind::Line && near(op.from.x(), op.to.x());
+            if (vertical && op.from.y() >= top - 0.005 && near(op.to.y(), bottom))
+                drawn.append(u"%1/%2/%3"_s.arg(op.from.x()).arg(op.width).arg(op.from.y()));
+        }
+        drawn.sort();
+        rules.sort();
+        QCOMPARE(drawn, rules);
+        if (top == 15)
+            QVERIFY(hasRule(page, PageOperation::Kind::Line, Thin, {99, 20}, {179, 20}));
+    }
 };
 
 VELTRA_TEST(TotalsPrintTest)

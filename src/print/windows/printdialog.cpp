@@ -3,11 +3,13 @@
 #include "printdestination.h"
 
 #include "calendar/era.h"
+#include "calendar/monthchoice.h"
 #include "data/fileio.h"
 #include "data/session.h"
 #include "data/settingsstore.h"
 #include "print/pdfdocument.h"
 #include "print/registersheets.h"
+#include "print/yeararchive.h"
 #include "ui/dialogparts.h"
 #include "ui/platform.h"
 #include "ui/programlook.h"
@@ -127,13 +129,15 @@ void PrintDialog::createControls()
     m_data = check(u"CHK0"_s, u"データ印刷"_s, 360, 600, 1455);
     QPushButton *preview = button(u"B_PREVIEW"_s, u"プレビュー"_s, 120, 2160, 1455);
     QPushButton *pdf = button(u"B_PDF"_s, u"PDF保存"_s, 1680, 2160, 1455);
-    setFixedSize(at.x(4425), at.y(2700));
+    QPushButton *yearPdf = button(u"B_YEAR_PDF"_s, u"1年分をPDF保存"_s, 120, 2640, 3015);
+    setFixedSize(at.x(4425), at.y(3180));
 
     connect(m_print, &QPushButton::clicked, this, &PrintDialog::printMonth);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(blank, &QPushButton::clicked, this, &PrintDialog::printBlankSheets);
     connect(preview, &QPushButton::clicked, this, &PrintDialog::showPreview);
     connect(pdf, &QPushButton::clicked, this, &PrintDialog::saveAsPdf);
+    connect(yearPdf, &QPushButton::clicked, this, &PrintDialog::saveYearAsPdf);
     connect(m_colour, &QCheckBox::clicked, this, &PrintDialog::colourClicked);
 }
 
@@ -267,11 +271,15 @@ void PrintDialog::showPreview()
 QString PrintDialog::proposedPdfName(qint16 side) const
 {
     const AppState &state = m_session.State;
-    const QString name = u"%1_%2_%3_%4.pdf"_s.arg(JapaneseEra::gregorianFromHeisei(state.HeiseiYear))
+    return inClassFolder(u"%1_%2_%3_%4.pdf"_s.arg(JapaneseEra::gregorianFromHeisei(state.HeiseiYear))
                              .arg(state.Month)
-                             .arg(state.ClassTitle.trimmed(), sideCaption(side));
-    const QDir folder(state.MonthFolder);
-    return !state.MonthFolder.isEmpty() && folder.exists() ? folder.filePath(name) : name;
+                             .arg(state.ClassTitle.trimmed(), sideCaption(side)));
+}
+
+QString PrintDialog::inClassFolder(const QString &fileName) const
+{
+    const QDir folder(m_session.State.MonthFolder);
+    return !m_session.State.MonthFolder.isEmpty() && folder.exists() ? folder.filePath(fileName) : fileName;
 }
 
 void PrintDialog::saveAsPdf()
@@ -292,6 +300,32 @@ void PrintDialog::saveAsPdf()
     if (!saved.ok)
         tell(m_platform, this, u"PDFを保存できませんでした\n"_s + QDir::toNativeSeparators(path) + u'\n' + saved.error,
              PromptIcon::Warning);
+}
+
+void PrintDialog::saveYearAsPdf()
+{
+    if (m_printing)
+        return;
+    const AppState &state = m_session.State;
+    const int schoolYear = schoolYearOf({JapaneseEra::gregorianFromHeisei(state.HeiseiYear), state.Month});
+    const QString path =
+        m_chooseSavePath(this, inClassFolder(u"%1_%2.pdf"_s.arg(schoolYear).arg(state.ClassTitle.trimmed())));
+    if (path.isEmpty())
+        return;
+    m_printing = true;
+    const YearArchive archive = YearArchive::load(m_session, schoolYear, &m_session);
+    PdfDocument pdf(JapaneseEra::schoolYearTitle(schoolYear) + u' ' + state.ClassTitle.trimmed());
+    const bool printed = !archive.failure()
+                         && PrintSchoolYear(pdf.surface(), archive.months(), chosenOptions(), m_platform.clock.today())
+                                == PrintResult::Printed;
+    const bool saved = printed && writeFileAtomically(path, pdf.bytes()).ok;
+    m_printing = false;
+    if (archive.failure())
+        tell(m_platform, this,
+             u"読めない月のファイルがあります\n"_s + QDir::toNativeSeparators(archive.failure()->path),
+             PromptIcon::Warning);
+    else if (!saved)
+        tell(m_platform, this, u"PDFを保存できませんでした\n"_s + QDir::toNativeSeparators(path), PromptIcon::Warning);
 }
 
 void PrintDialog::done(int result)

@@ -14,7 +14,8 @@ class QRadioButton;
 struct Session;
 
 // PRT_ROLL (出席簿印刷): which sheet, what it shows, and either the open month
-// with its data or blank sheets; also a preview and a PDF of the chosen sheet.
+// with its data or blank sheets; also a preview, a PDF of the chosen sheet and
+// a PDF of the class's whole school year.
 // The options are read when it opens and stored when it closes or prints.
 class PrintDialog : public RememberedDialog
 {
@@ -38,6 +39,9 @@ public:
     void printBlankSheets(); // B_PRT2
     void showPreview();      // B_PREVIEW
     void saveAsPdf();        // B_PDF
+    // B_YEAR_PDF: the open class's school year, front and back of every month
+    // (or the full sheet), the open month as it stands in the editor.
+    void saveYearAsPdf();
 
     void done(int result) override;
 
@@ -51,6 +55,8 @@ private:
     PrintJob previewJob() const;
     void run(PrintJob job);
     QString proposedPdfName(qint16 side) const;
+    // `fileName` in the class's folder of the school year, where it exists.
+    QString inClassFolder(const QString &fileName) const;
 
     Session &m_session;
     PrintDestination &m_destination;
