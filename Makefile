@@ -9,7 +9,8 @@ JOBS       ?= $(shell nproc)
 WERROR     ?= OFF
 SOURCES     = $(shell find src tests bench fuzz -name '*.cpp' -o -name '*.h')
 
-.PHONY: all deps configure build run test test-sanitize format format-check print-check fuzz bench trial clean
+.PHONY: all deps configure build run test test-sanitize format format-check print-check package package-check \
+        portability-check fuzz bench trial clean
 
 all: build
 
@@ -32,6 +33,20 @@ test: build
 
 print-check: build
 	./scripts/print-check.sh $(BUILD)
+
+# The Debian package, $(BUILD)/veltra_<version>_amd64.deb.
+package: build
+	VELTRA_PACKAGE_DEPS=1 ./scripts/install-deps.sh
+	cd $(BUILD) && cpack -G DEB
+
+# Checks the package (lintian, desktop entry, AppStream), installs it, runs the
+# installed programs and removes it again, leaving nothing behind.
+package-check: package
+	./scripts/package-check.sh $(BUILD)
+
+# No file under src/ outside a named platform seam includes POSIX-only headers.
+portability-check:
+	./scripts/portability-check.sh
 
 # The tests once more under the address and undefined-behaviour sanitizers,
 # in build-sanitize (a debug build without the benchmarks).

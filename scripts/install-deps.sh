@@ -17,6 +17,9 @@ fi
 if [ "${VELTRA_FUZZ_DEPS:-0}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev)
 fi
+if [ "${VELTRA_PACKAGE_DEPS:-0}" = 1 ]; then
+  packages+=(dpkg-dev file lintian desktop-file-utils appstream man-db python3-xlib)
+fi
 if [ "${VELTRA_FORMAT_DEPS:-0}" = 1 ]; then
   packages+=(clang-format)
 fi

@@ -24,7 +24,9 @@ const QString Usage =
     u"                    --from last-month|roster|text [--file F] [--with-sex] [--write [--replace]]\n"
     u"  veltra-cli print FILE.ROD (--pdf OUT.pdf | --trace OUT.json | --printer NAME) [--side …]\n"
     u"  veltra-cli print --school-year Y --class TITLE --pdf OUT.pdf\n"
-    u"  veltra-cli totals --folder CLASSFOLDER --school-year Y --term 1..4 [--csv OUT.csv]\n"_s;
+    u"  veltra-cli totals --folder CLASSFOLDER --school-year Y --term 1..4 [--csv OUT.csv]\n"
+    u"  veltra-cli --version | --help\n"
+    u"コマンド名だけで実行すると、そのコマンドの詳しい使い方を表示します (man veltra-cli)\n"_s;
 
 using Command = std::function<ExitStatus(const QStringList &, CommandOutput &)>;
 
@@ -46,6 +48,10 @@ ExitStatus runCommand(const QStringList &arguments, CommandOutput &output)
     const QString name = arguments.value(0);
     if (name == u"--help"_s || name == u"-h"_s) {
         output.out += Usage.toUtf8();
+        return ExitStatus::Success;
+    }
+    if (name == u"--version"_s) {
+        output.out += "veltra-cli " VELTRA_VERSION "\n";
         return ExitStatus::Success;
     }
     for (const NamedCommand &command : Commands) {

@@ -26,7 +26,7 @@ struct PromptMessage
     friend bool operator==(const PromptMessage &, const PromptMessage &) = default;
 };
 
-// Message boxes and the file dialogs.
+// Message boxes and the file and folder dialogs.
 class Prompts
 {
 public:
@@ -38,6 +38,9 @@ public:
     // The file to write, proposed as `path`; an empty text when the user
     // cancels, and always for prompts that cannot ask.
     virtual QString saveFileName(QWidget *, const QString &, const QString &, const QString &) { return {}; }
+    // An existing folder, starting from `folder`; an empty text when the user
+    // cancels, and always for prompts that cannot ask.
+    virtual QString existingFolder(QWidget *, const QString &, const QString &) { return {}; }
 };
 
 class Clock

@@ -11,5 +11,6 @@ class QApplication;
 // program's font.
 void applyProgramFont(QApplication &application);
 
-// The program's icon: the character 出 on a register-green ground.
+// The program's icon, as installed for the desktop menu: a ruled register
+// sheet with a teacher's seal on register green.
 QIcon programIcon();

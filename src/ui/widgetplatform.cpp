@@ -82,6 +82,11 @@ QString WidgetPrompts::saveFileName(QWidget *parent, const QString &caption, con
     return QFileDialog::getSaveFileName(parent, caption, path, filter);
 }
 
+QString WidgetPrompts::existingFolder(QWidget *parent, const QString &caption, const QString &folder)
+{
+    return QFileDialog::getExistingDirectory(parent, caption, folder);
+}
+
 QDate SystemClock::today() const
 {
     return QDate::currentDate();

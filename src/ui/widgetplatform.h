@@ -10,6 +10,7 @@ public:
     QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &path, const QString &filter) override;
+    QString existingFolder(QWidget *parent, const QString &caption, const QString &folder) override;
 };
 
 class SystemClock : public Clock

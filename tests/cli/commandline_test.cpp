@@ -21,6 +21,7 @@ private slots:
         QTest::newRow("nothing") << QStringList{} << ExitStatus::UsageError;
         QTest::newRow("unknown command") << QStringList{u"print"_s} << ExitStatus::UsageError;
         QTest::newRow("help") << QStringList{u"--help"_s} << ExitStatus::Success;
+        QTest::newRow("version") << QStringList{u"--version"_s} << ExitStatus::Success;
         QTest::newRow("stats without file") << QStringList{u"stats"_s} << ExitStatus::UsageError;
         QTest::newRow("stats on the golden month")
             << QStringList{u"stats"_s, goldenPath(u"2004_5.ROD"_s)} << ExitStatus::Success;

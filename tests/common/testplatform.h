@@ -33,6 +33,12 @@ public:
         proposedPaths.append(path);
         return nextFileName();
     }
+    // The starting folder is kept in `proposedPaths`.
+    QString existingFolder(QWidget *, const QString &, const QString &folder) override
+    {
+        proposedPaths.append(folder);
+        return nextFileName();
+    }
     QString nextFileName()
     {
         if (fileNames.empty())
@@ -52,7 +58,7 @@ public:
 
     QList<PromptMessage> messages;
     std::deque<PromptAnswer> answers;
-    std::deque<QString> fileNames; // answers of both file dialogs, in turn
+    std::deque<QString> fileNames; // answers of the file and folder dialogs, in turn
     QStringList proposedPaths;
 };
 
