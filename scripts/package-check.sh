@@ -19,7 +19,7 @@ if dpkg-query -W -f='${Status}' veltra 2>/dev/null | grep -q 'install ok install
   apt-get remove -y -qq veltra
 fi
 echo "-- apt-get install"
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb"
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" > /dev/null
 files=$(mktemp)
 work=$(mktemp -d)
 trap 'rm -rf "$files" "$work"' EXIT
@@ -40,8 +40,17 @@ done
 test -f "/usr/share/icons/hicolor/scalable/apps/$app_id.svg"
 test -f /usr/share/doc/veltra/copyright && test -f /usr/share/doc/veltra/manual.md
 
+echo "-- start-up of the installed program under Xvfb"
+exec 3> "$work/display"
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp > /dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2> /dev/null; rm -rf "$files" "$work"' EXIT
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+DISPLAY=":$(cat "$work/display")" "$(dirname "$0")/startup-time.py" /usr/bin/veltra "$work/demo" 10 1.0
+kill $xvfb
+
 echo "-- apt-get remove"
-DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq veltra
+DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq veltra > /dev/null
 if dpkg-query -W -f='${Status}' veltra 2>/dev/null | grep -q 'installed'; then
   echo "veltra is still installed after removal" >&2
   exit 1
