@@ -44,7 +44,7 @@ echo "-- start-up of the installed program under Xvfb"
 exec 3> "$work/display"
 Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp > /dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2> /dev/null; rm -rf "$files" "$work"' EXIT
+trap 'kill $xvfb 2> /dev/null || true; rm -rf "$files" "$work"' EXIT
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 DISPLAY=":$(cat "$work/display")" "$(dirname "$0")/startup-time.py" /usr/bin/veltra "$work/demo" 10 1.0
 kill $xvfb
