@@ -24,7 +24,8 @@ const QString Usage =
     u"                    --from last-month|roster|text [--file F] [--with-sex] [--write [--replace]]\n"
     u"  veltra-cli print FILE.ROD (--pdf OUT.pdf | --trace OUT.json | --printer NAME) [--side …]\n"
     u"  veltra-cli print --school-year Y --class TITLE --pdf OUT.pdf\n"
-    u"  veltra-cli totals --folder CLASSFOLDER --school-year Y --term 1..4 [--csv OUT.csv]\n"_s;
+    u"  veltra-cli totals --folder CLASSFOLDER --school-year Y --term 1..4 [--csv OUT.csv]\n"
+    u"  veltra-cli new-year --work-folder DIR --school-year Y [--write]\n"_s;
 
 using Command = std::function<ExitStatus(const QStringList &, CommandOutput &)>;
 
@@ -36,7 +37,7 @@ struct NamedCommand
 
 const NamedCommand Commands[] = {
     {u"stats"_s, runStats},   {u"convert"_s, runConvert}, {u"demo"_s, runDemo},     {u"holidays"_s, runHolidays},
-    {u"roster"_s, runRoster}, {u"print"_s, runPrint},     {u"totals"_s, runTotals},
+    {u"roster"_s, runRoster}, {u"print"_s, runPrint},     {u"totals"_s, runTotals}, {u"new-year"_s, runNewYear},
 };
 
 } // namespace
