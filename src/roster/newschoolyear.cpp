@@ -11,6 +11,7 @@
 #include "register/monthlock.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -228,7 +229,8 @@ std::optional<QString> fillApril(const QString &path, int gregorianYear, const N
     return std::nullopt;
 }
 
-std::optional<QString> writeTarget(const ProgramSettings &settings, int schoolYear, const NewYearTarget &target)
+std::optional<QString> writeTarget(const ProgramSettings &settings, int schoolYear, const NewYearTarget &target,
+                                   QByteArray &bytes)
 {
     const QString path = newYearAprilPath(settings, schoolYear, target.classTitle);
     const auto missing = missingFolders(QFileInfo(path).absolutePath());
@@ -249,6 +251,7 @@ std::optional<QString> writeTarget(const ProgramSettings &settings, int schoolYe
     const SaveResult saved = MonthFile::save(path, april);
     if (!saved.ok)
         return saved.error;
+    bytes = MonthFile::toBytes(april);
     return std::nullopt;
 }
 
@@ -302,13 +305,29 @@ NewYearWriteResult writeNewSchoolYear(const ProgramSettings &settings, const New
     NewYearWriteResult result;
     for (const NewYearTarget &target : plan.targets()) {
         if (result.ok()) {
-            if (const auto failure = writeTarget(settings, plan.schoolYear, target))
+            QByteArray bytes;
+            if (const auto failure = writeTarget(settings, plan.schoolYear, target, bytes))
                 result.failure = *failure;
             else
-                result.written.append(newYearAprilPath(settings, plan.schoolYear, target.classTitle));
+                result.written.append({newYearAprilPath(settings, plan.schoolYear, target.classTitle), bytes});
         }
         if (!result.failure.isEmpty())
             result.notWritten.append(target.classTitle);
     }
     return result;
+}
+
+QStringList undoNewSchoolYear(const QList<NewYearWrittenFile> &written)
+{
+    QStringList kept;
+    for (const NewYearWrittenFile &file : written) {
+        MonthLock lock(file.path);
+        QByteArray bytes;
+        QString error;
+        const bool unchanged = lock.take() == MonthLock::Outcome::Taken
+                               && readDataFile(file.path, bytes, error) == ReadOutcome::Read && bytes == file.bytes;
+        if (!unchanged || !QFile::remove(file.path))
+            kept.append(file.path);
+    }
+    return kept;
 }

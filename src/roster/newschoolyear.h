@@ -2,6 +2,7 @@
 
 #include "data/records.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -82,11 +83,18 @@ QList<ClassYearEnd> readClassYearEnds(const ProgramSettings &settings, const Cla
 // The April register of `classTitle` in the school year after `schoolYear`.
 QString newYearAprilPath(const ProgramSettings &settings, int schoolYear, const QString &classTitle);
 
+// An April file as it was written, so that it can be taken back while unchanged.
+struct NewYearWrittenFile
+{
+    QString path;
+    QByteArray bytes;
+};
+
 struct NewYearWriteResult
 {
-    QStringList written;    // the April files written, in order
-    QStringList notWritten; // the titles of the targets not written, the failed one first
-    QString failure;        // why the first of them could not be written
+    QList<NewYearWrittenFile> written; // in order
+    QStringList notWritten;            // the titles of the targets not written, the failed one first
+    QString failure;                   // why the first of them could not be written
 
     bool ok() const { return notWritten.isEmpty(); }
 };
@@ -97,3 +105,8 @@ struct NewYearWriteResult
 // and teacher). Stops at the first target that cannot be written; the files
 // written before it stay.
 NewYearWriteResult writeNewSchoolYear(const ProgramSettings &settings, const NewYearPlan &plan);
+
+// Takes the written April files back: each is removed under its month's lock
+// while it holds exactly what was written. Returns the paths left in place
+// (changed since, or open elsewhere).
+QStringList undoNewSchoolYear(const QList<NewYearWrittenFile> &written);

@@ -182,12 +182,13 @@ private slots:
         QDir().mkpath(QFileInfo(newYearAprilPath(settings, 2025, u"3年1組"_s)).absolutePath());
         QCOMPARE(other.take(), MonthLock::Outcome::Taken);
         const NewYearWriteResult result = writeNewSchoolYear(settings, plan);
-        QCOMPARE(result.written, QStringList{newYearAprilPath(settings, 2025, u"2年1組"_s)});
+        QCOMPARE(result.written.size(), 1);
+        QCOMPARE(result.written[0].path, newYearAprilPath(settings, 2025, u"2年1組"_s));
         QCOMPARE(result.notWritten, QStringList{u"3年1組"_s});
         QCOMPARE(result.failure, MonthInUseMessage);
 
         RegisterMonth april;
-        QVERIFY(MonthFile::load(result.written[0], april).ok());
+        QVERIFY(MonthFile::load(result.written[0].path, april).ok());
         QCOMPARE(int(april.PupilCount), 2);
         QCOMPARE(april.Pupils[1].Name, u"森"_s);
         QCOMPARE(april.Pupils[1].Sex, u"女"_s);
@@ -200,6 +201,35 @@ private slots:
 
         const NewYearPlan again = planNewSchoolYear(classes, readClassYearEnds(settings, classes, 2025), 2025);
         QVERIFY(linesOf(again).contains(u"skipped 2年1組: 4月の出席簿に児童がいます"_s));
+    }
+
+    // 元に戻す removes only what is still as written and not open elsewhere.
+    void undoTakesBackUnchangedFilesOnly()
+    {
+        QTemporaryDir work;
+        ProgramSettings settings;
+        settings.WorkFolder = work.path();
+        settings.DataFolder = work.filePath(u"data"_s);
+        ClassList classes;
+        for (int grade = 1; grade <= 4; ++grade)
+            classes.Entries[classes.ClassCount++] = {OrdinaryClass,          qint16(grade), 0, u"1"_s, {},
+                                                     u"%1年1組"_s.arg(grade)};
+        for (int grade = 1; grade <= 3; ++grade)
+            writeMonth(settings, 2025, u"%1年1組"_s.arg(grade), 2026, 3, {u"児童%1"_s.arg(grade)});
+        const NewYearPlan plan = planNewSchoolYear(classes, readClassYearEnds(settings, classes, 2025), 2025);
+        const NewYearWriteResult result = writeNewSchoolYear(settings, plan);
+        QCOMPARE(result.written.size(), 3);
+
+        RegisterMonth changed;
+        QVERIFY(MonthFile::load(result.written[1].path, changed).ok());
+        changed.TeacherName = u"担任"_s;
+        QVERIFY(MonthFile::save(result.written[1].path, changed).ok);
+        MonthLock other(result.written[2].path);
+        QCOMPARE(other.take(), MonthLock::Outcome::Taken);
+
+        QCOMPARE(undoNewSchoolYear(result.written), (QStringList{result.written[1].path, result.written[2].path}));
+        QVERIFY(!QFileInfo::exists(result.written[0].path));
+        QVERIFY(QFileInfo::exists(result.written[2].path));
     }
 };
 
