@@ -1,7 +1,9 @@
 #include "commands.h"
 
+#include "calendar/monthchoice.h"
 #include "data/classlistfile.h"
 #include "data/fileerror.h"
+#include "data/settingsfile.h"
 #include "roster/classtitle.h"
 
 #include <QDir>
@@ -116,6 +118,17 @@ ExitStatus lockMonthForWriting(MonthLock &lock, const QString &monthPath, Comman
         break;
     }
     return ExitStatus::OutputError;
+}
+
+std::optional<ExitStatus> loadWorkFolder(const QString &workFolder, ProgramSettings &settings, ClassList &classes,
+                                         CommandOutput &output)
+{
+    settings.WorkFolder = QDir(workFolder).absolutePath();
+    if (const LoadResult loaded = SettingsFile::load(settings); !loaded.ok())
+        return loadError(output, loaded);
+    if (const auto unreachable = unreachableDataFolder(settings.DataFolder))
+        return dataFolderError(output, *unreachable);
+    return loadClassList(settings.WorkFolder, classes, output);
 }
 
 std::optional<int> parseNumber(const QString &text, int minimum, int maximum)

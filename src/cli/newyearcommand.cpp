@@ -1,8 +1,6 @@
 #include "commands.h"
 #include "jsonwriter.h"
 
-#include "calendar/monthchoice.h"
-#include "data/settingsfile.h"
 #include "roster/newschoolyear.h"
 
 #include <QDir>
@@ -78,13 +76,8 @@ ExitStatus runNewYear(const QStringList &arguments, CommandOutput &output)
     if (!parseArguments(arguments, request))
         return usageError(output, NewYearUsage);
     ProgramSettings settings;
-    settings.WorkFolder = QDir(request.workFolder).absolutePath();
-    if (const LoadResult loaded = SettingsFile::load(settings); !loaded.ok())
-        return loadError(output, loaded);
-    if (const auto unreachable = unreachableDataFolder(settings.DataFolder))
-        return dataFolderError(output, *unreachable);
     ClassList classes;
-    if (const auto failed = loadClassList(settings.WorkFolder, classes, output))
+    if (const auto failed = loadWorkFolder(request.workFolder, settings, classes, output))
         return *failed;
 
     const int schoolYear = *request.schoolYear;
