@@ -65,6 +65,24 @@ private:
         return lines;
     }
 
+    static ProgramSettings settingsIn(const QTemporaryDir &work)
+    {
+        ProgramSettings settings;
+        settings.WorkFolder = work.path();
+        settings.DataFolder = work.filePath(u"data"_s);
+        return settings;
+    }
+
+    // The ordinary classes 1年1組 to <top>年1組.
+    static ClassList firstClassesUpTo(int top)
+    {
+        ClassList classes;
+        for (int grade = 1; grade <= top; ++grade)
+            classes.Entries[classes.ClassCount++] = {OrdinaryClass,          qint16(grade), 0, u"1"_s, {},
+                                                     u"%1年1組"_s.arg(grade)};
+        return classes;
+    }
+
     static QString writeMonth(const ProgramSettings &settings, int schoolYear, const QString &title, int year,
                               int month, const QStringList &names)
     {
@@ -160,16 +178,8 @@ private slots:
     void writesAprilFromTheLastReadableMonth()
     {
         QTemporaryDir work;
-        ProgramSettings settings;
-        settings.WorkFolder = work.path();
-        settings.DataFolder = work.filePath(u"data"_s);
-        ClassList classes;
-        for (int grade = 1; grade <= 3; ++grade) {
-            ClassEntry &entry = classes.Entries[classes.ClassCount++];
-            entry.Grade = qint16(grade);
-            entry.ClassName = u"1"_s;
-            entry.Title = u"%1年1組"_s.arg(grade);
-        }
+        const ProgramSettings settings = settingsIn(work);
+        const ClassList classes = firstClassesUpTo(3);
         writeMonth(settings, 2025, u"1年1組"_s, 2026, 2, {u"山田"_s, u"森"_s});
         writeMonth(settings, 2025, u"1年1組"_s, 2026, 3, {});
         writeMonth(settings, 2025, u"2年1組"_s, 2026, 3, {u"谷"_s});
@@ -207,13 +217,8 @@ private slots:
     void undoTakesBackUnchangedFilesOnly()
     {
         QTemporaryDir work;
-        ProgramSettings settings;
-        settings.WorkFolder = work.path();
-        settings.DataFolder = work.filePath(u"data"_s);
-        ClassList classes;
-        for (int grade = 1; grade <= 4; ++grade)
-            classes.Entries[classes.ClassCount++] = {OrdinaryClass,          qint16(grade), 0, u"1"_s, {},
-                                                     u"%1年1組"_s.arg(grade)};
+        const ProgramSettings settings = settingsIn(work);
+        const ClassList classes = firstClassesUpTo(4);
         for (int grade = 1; grade <= 3; ++grade)
             writeMonth(settings, 2025, u"%1年1組"_s.arg(grade), 2026, 3, {u"児童%1"_s.arg(grade)});
         const NewYearPlan plan = planNewSchoolYear(classes, readClassYearEnds(settings, classes, 2025), 2025);
