@@ -1,7 +1,9 @@
 #include "commands.h"
 
+#include "calendar/monthchoice.h"
 #include "data/classlistfile.h"
 #include "data/fileerror.h"
+#include "data/settingsfile.h"
 #include "roster/classtitle.h"
 
 #include <QDir>
@@ -25,6 +27,7 @@ const QString Usage =
     u"  veltra-cli print FILE.ROD (--pdf OUT.pdf | --trace OUT.json | --printer NAME) [--side …]\n"
     u"  veltra-cli print --school-year Y --class TITLE --pdf OUT.pdf\n"
     u"  veltra-cli totals --folder CLASSFOLDER --school-year Y --term 1..4 [--csv OUT.csv]\n"
+    u"  veltra-cli new-year --work-folder DIR --school-year Y [--write]\n"
     u"  veltra-cli --version | --help\n"
     u"コマンド名だけで実行すると、そのコマンドの詳しい使い方を表示します (man veltra-cli)\n"_s;
 
@@ -38,7 +41,7 @@ struct NamedCommand
 
 const NamedCommand Commands[] = {
     {u"stats"_s, runStats},   {u"convert"_s, runConvert}, {u"demo"_s, runDemo},     {u"holidays"_s, runHolidays},
-    {u"roster"_s, runRoster}, {u"print"_s, runPrint},     {u"totals"_s, runTotals},
+    {u"roster"_s, runRoster}, {u"print"_s, runPrint},     {u"totals"_s, runTotals}, {u"new-year"_s, runNewYear},
 };
 
 } // namespace
@@ -121,6 +124,17 @@ ExitStatus lockMonthForWriting(MonthLock &lock, const QString &monthPath, Comman
         break;
     }
     return ExitStatus::OutputError;
+}
+
+std::optional<ExitStatus> loadWorkFolder(const QString &workFolder, ProgramSettings &settings, ClassList &classes,
+                                         CommandOutput &output)
+{
+    settings.WorkFolder = QDir(workFolder).absolutePath();
+    if (const LoadResult loaded = SettingsFile::load(settings); !loaded.ok())
+        return loadError(output, loaded);
+    if (const auto unreachable = unreachableDataFolder(settings.DataFolder))
+        return dataFolderError(output, *unreachable);
+    return loadClassList(settings.WorkFolder, classes, output);
 }
 
 std::optional<int> parseNumber(const QString &text, int minimum, int maximum)

@@ -42,6 +42,7 @@ ExitStatus runHolidays(const QStringList &arguments, CommandOutput &output);
 ExitStatus runRoster(const QStringList &arguments, CommandOutput &output);
 ExitStatus runPrint(const QStringList &arguments, CommandOutput &output);
 ExitStatus runTotals(const QStringList &arguments, CommandOutput &output);
+ExitStatus runNewYear(const QStringList &arguments, CommandOutput &output);
 
 // Helpers shared by the commands.
 ExitStatus usageError(CommandOutput &output, const QString &usage);
@@ -56,6 +57,11 @@ ExitStatus lockMonthForWriting(MonthLock &lock, const QString &monthPath, Comman
 // Loads the work folder's CLASS.CSD; InputError, named, when it cannot be read
 // or two of its classes share a title (and so one folder).
 std::optional<ExitStatus> loadClassList(const QString &workFolder, ClassList &classes, CommandOutput &output);
+// Loads the settings of `workFolder` (WorkFolder made absolute) and its
+// CLASS.CSD for a command that works on the data folder; the failure's status,
+// named, when either cannot be read or the data folder cannot be reached.
+std::optional<ExitStatus> loadWorkFolder(const QString &workFolder, ProgramSettings &settings, ClassList &classes,
+                                         CommandOutput &output);
 // The entry of `classes` titled `title` (blanks around either ignored), or nullptr.
 const ClassEntry *findClass(const ClassList &classes, const QString &title);
 // Names the work folder's CLASS.CSD and the title it lacks; InputError.

@@ -5,7 +5,6 @@
 #include "calendar/nationalholidays.h"
 #include "data/folderpath.h"
 #include "data/monthfile.h"
-#include "data/settingsfile.h"
 #include "register/openmonth.h"
 #include "roster/classtitle.h"
 #include "roster/registerimport.h"
@@ -152,13 +151,8 @@ public:
 
     ExitStatus run()
     {
-        m_settings.WorkFolder = QDir(m_request.workFolder).absolutePath();
-        if (const LoadResult loaded = SettingsFile::load(m_settings); !loaded.ok())
-            return loadError(m_output, loaded);
-        if (const auto unreachable = unreachableDataFolder(m_settings.DataFolder))
-            return dataFolderError(m_output, *unreachable);
         ClassList classes;
-        if (const auto failed = loadClassList(m_settings.WorkFolder, classes, m_output))
+        if (const auto failed = loadWorkFolder(m_request.workFolder, m_settings, classes, m_output))
             return *failed;
 
         // Every class is read and imported, under its month's lock, before any is written.
