@@ -31,7 +31,7 @@ QStringList commandsOfHelp()
     runCommand({u"--help"_s}, help);
     QStringList commands;
     for (const QRegularExpressionMatch &match :
-         QRegularExpression(u"^  veltra-cli ([a-z-]+)"_s, QRegularExpression::MultilineOption)
+         QRegularExpression(u"^  veltra-cli ([a-z][a-z-]*)"_s, QRegularExpression::MultilineOption)
              .globalMatch(QString::fromUtf8(help.out)))
         commands.append(match.captured(1));
     commands.removeDuplicates();
