@@ -120,6 +120,12 @@ bool saveWindowPosition(SettingsStore &store, const QString &windowName, const W
     return left && top;
 }
 
+bool hasWindowPosition(const SettingsStore &store, const QString &windowName)
+{
+    return !store.value(Position, windowName + u" Left"_s).isEmpty()
+           || !store.value(Position, windowName + u" Top"_s).isEmpty();
+}
+
 OptionalWindowPosition restoreRosterWindowPosition(const SettingsStore &store, const QString &windowName,
                                                    int screenWidthTwips, int screenHeightTwips)
 {

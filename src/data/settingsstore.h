@@ -69,6 +69,8 @@ struct WindowPosition
 WindowPosition restoreWindowPosition(const SettingsStore &store, const QString &windowName, int screenWidthTwips,
                                      int screenHeightTwips);
 bool saveWindowPosition(SettingsStore &store, const QString &windowName, const WindowPosition &position);
+// Whether a position was ever stored for the window.
+bool hasWindowPosition(const SettingsStore &store, const QString &windowName);
 
 // The roster window's variant: positions may carry fractions, and an axis is
 // applied only when it is above 0 and on the screen.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QMargins>
 #include <QSize>
 #include <QString>
 
@@ -56,6 +57,9 @@ public:
     virtual ~Screen() = default;
     // The primary screen's available size in twips (1440 per logical inch).
     virtual QSize sizeTwips() const = 0;
+    // What the window manager's frame (title bar and borders) adds around the
+    // client area of the top-level `window`, in pixels.
+    virtual QMargins frameMargins(const QWidget &window) const = 0;
 };
 
 // What every window reaches the platform through.

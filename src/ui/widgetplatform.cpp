@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -100,4 +101,21 @@ QSize PrimaryScreen::sizeTwips() const
     const QSize pixels = screen->size();
     return {pixelsToTwips(pixels.width(), screen->logicalDotsPerInchX()),
             pixelsToTwips(pixels.height(), screen->logicalDotsPerInchY())};
+}
+
+QMargins PrimaryScreen::frameMargins(const QWidget &window) const
+{
+    const auto framing = [](const QWidget &framed) {
+        const QRect frame = framed.frameGeometry();
+        const QRect client = framed.geometry();
+        // Until the frame is known, Qt may report one that does not enclose the client area.
+        if (!frame.contains(client))
+            return QMargins();
+        return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                        frame.bottom() - client.bottom());
+    };
+    const QMargins own = framing(window);
+    if (!own.isNull() || !window.parentWidget())
+        return own;
+    return framing(*window.parentWidget()->window());
 }

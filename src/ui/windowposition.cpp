@@ -1,24 +1,23 @@
 #include "windowposition.h"
 
-#include "data/settingsstore.h"
 #include "platform.h"
 #include "storefailure.h"
 #include "twips.h"
 
-void restoreDialogPosition(QWidget &window, Platform &platform, const QString &windowName)
+#include <QEvent>
+
+#include <utility>
+
+QPoint framePosition(const QWidget &window, const Screen &screen)
 {
-    const QSize screen = platform.screen.sizeTwips();
-    const WindowPosition position = restoreWindowPosition(platform.store, windowName, screen.width(), screen.height());
-    window.move(twipsToPixels(position.WindowLeft, window.logicalDpiX()),
-                twipsToPixels(position.WindowTop, window.logicalDpiY()));
+    const QMargins frame = screen.frameMargins(window);
+    return window.geometry().topLeft() - QPoint(frame.left(), frame.top());
 }
 
-void saveDialogPosition(const QWidget &window, Platform &platform, const QString &windowName)
+void placeFrame(QWidget &window, const Screen &screen, QPoint frameTopLeft)
 {
-    const WindowPosition position{pixelsToTwips(window.x(), window.logicalDpiX()),
-                                  pixelsToTwips(window.y(), window.logicalDpiY())};
-    saveWindowPosition(platform.store, windowName, position);
-    reportStoreFailure(platform, window.parentWidget());
+    const QMargins frame = screen.frameMargins(window);
+    window.setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), window.size()));
 }
 
 RememberedDialog::RememberedDialog(Platform &platform, const QString &windowName, QWidget *parent)
@@ -29,9 +28,26 @@ RememberedDialog::RememberedDialog(Platform &platform, const QString &windowName
     setModal(true);
 }
 
+OptionalWindowPosition RememberedDialog::storedPosition() const
+{
+    if (!hasWindowPosition(m_platform.store, objectName()))
+        return {};
+    const QSize screen = m_platform.screen.sizeTwips();
+    const WindowPosition stored =
+        restoreWindowPosition(m_platform.store, objectName(), screen.width(), screen.height());
+    return {stored.WindowLeft, stored.WindowTop};
+}
+
+void RememberedDialog::storePosition(QPoint twips)
+{
+    saveWindowPosition(m_platform.store, objectName(), {twips.x(), twips.y()});
+}
+
 void RememberedDialog::done(int result)
 {
-    saveDialogPosition(*this, m_platform, objectName());
+    const QPoint frame = framePosition(*this, m_platform.screen);
+    storePosition({pixelsToTwips(frame.x(), logicalDpiX()), pixelsToTwips(frame.y(), logicalDpiY())});
+    reportStoreFailure(m_platform, parentWidget());
     QDialog::done(result);
 }
 
@@ -39,7 +55,26 @@ void RememberedDialog::showEvent(QShowEvent *event)
 {
     if (!m_placed) {
         m_placed = true;
-        restoreDialogPosition(*this, m_platform, objectName());
+        const OptionalWindowPosition stored = storedPosition();
+        if (stored.left || stored.top) {
+            QPoint frame = framePosition(*this, m_platform.screen);
+            if (stored.left)
+                frame.setX(twipsToPixels(*stored.left, logicalDpiX()));
+            if (stored.top)
+                frame.setY(twipsToPixels(*stored.top, logicalDpiY()));
+            m_wantedFrame = frame;
+            placeFrame(*this, m_platform.screen, frame);
+        }
     }
     QDialog::showEvent(event);
+}
+
+bool RememberedDialog::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && m_wantedFrame) {
+        const QPoint wanted = *std::exchange(m_wantedFrame, std::nullopt);
+        if (framePosition(*this, m_platform.screen) != wanted)
+            placeFrame(*this, m_platform.screen, wanted);
+    }
+    return QDialog::event(event);
 }

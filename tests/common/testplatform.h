@@ -73,7 +73,9 @@ class FixedScreen : public Screen
 {
 public:
     QSize sizeTwips() const override { return size; }
+    QMargins frameMargins(const QWidget &) const override { return frame; }
     QSize size{1920 * 15, 1080 * 15};
+    QMargins frame; // none, as on the offscreen platform
 };
 
 // A complete test platform with its settings store in a temporary folder.

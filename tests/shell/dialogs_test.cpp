@@ -51,13 +51,12 @@ private slots:
     void positionIsRestoredOnTheScreen_data()
     {
         addDialogColumn();
-        QTest::addColumn<QString>("storedLeft"); // empty = never stored
+        QTest::addColumn<QString>("storedLeft");
         QTest::addColumn<QString>("storedTop");
         QTest::addColumn<QPoint>("twips");
         // The test screen is 28800 × 16200 twips.
         for (const QString &window : {u"F_SET"_s, u"USER_SET"_s, u"DF_SET"_s}) {
             auto row = [&](const char *name) { return &QTest::addRow("%s %s", qPrintable(window), name); };
-            *row("never placed") << window << QString() << QString() << QPoint(0, 0);
             *row("on the screen") << window << u"1500"_s << u"3000"_s << QPoint(1500, 3000);
             *row("left beyond the screen") << window << u"30000"_s << u"3000"_s << QPoint(0, 3000);
             *row("top beyond the screen") << window << u"1500"_s << u"15300"_s << QPoint(1500, 0);
@@ -71,10 +70,8 @@ private slots:
         QFETCH(QString, storedTop);
         QFETCH(QPoint, twips);
         ShellFixture fixture;
-        if (!storedLeft.isEmpty()) {
-            fixture.test.store.setValue(u"Position"_s, window + u" Left"_s, storedLeft);
-            fixture.test.store.setValue(u"Position"_s, window + u" Top"_s, storedTop);
-        }
+        fixture.test.store.setValue(u"Position"_s, window + u" Left"_s, storedLeft);
+        fixture.test.store.setValue(u"Position"_s, window + u" Top"_s, storedTop);
         std::unique_ptr<QDialog> dialog = openDialog(window, fixture);
         QCOMPARE(dialog->objectName(), window);
         dialog->show();

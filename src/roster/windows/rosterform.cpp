@@ -48,13 +48,10 @@ void showMessages(Platform &platform, QWidget *parent, const QList<ImportMessage
 } // namespace
 
 RosterForm::RosterForm(Session &session, Platform &platform, std::function<void()> refreshSheet, QWidget *parent)
-    : QDialog(parent)
+    : RememberedDialog(platform, WindowName, parent)
     , m_session(session)
-    , m_platform(platform)
     , m_refreshSheet(std::move(refreshSheet))
 {
-    setObjectName(WindowName);
-    setModal(true);
     setWindowTitle(u"名簿読込"_s);
     if (parent)
         setWindowIcon(parent->window()->windowIcon());
@@ -222,38 +219,20 @@ void RosterForm::apply(const PupilImport &import)
     showMessages(m_platform, this, import.messages);
 }
 
-void RosterForm::showEvent(QShowEvent *event)
-{
-    if (!m_placed) {
-        m_placed = true;
-        restorePosition();
-    }
-    QDialog::showEvent(event);
-}
-
-void RosterForm::restorePosition()
+OptionalWindowPosition RosterForm::storedPosition() const
 {
     const QSize screen = m_platform.screen.sizeTwips();
-    const OptionalWindowPosition position =
-        restoreRosterWindowPosition(m_platform.store, WindowName, screen.width(), screen.height());
-    QPoint at = pos();
-    if (position.left)
-        at.setX(twipsToPixels(*position.left, logicalDpiX()));
-    if (position.top)
-        at.setY(twipsToPixels(*position.top, logicalDpiY()));
-    move(at);
+    return restoreRosterWindowPosition(m_platform.store, WindowName, screen.width(), screen.height());
 }
 
-void RosterForm::savePosition()
+void RosterForm::storePosition(QPoint twips)
 {
-    saveRosterWindowPosition(m_platform.store, WindowName, pixelsToTwips(x(), logicalDpiX()),
-                             pixelsToTwips(y(), logicalDpiY()));
+    saveRosterWindowPosition(m_platform.store, WindowName, twips.x(), twips.y());
 }
 
 void RosterForm::done(int result)
 {
-    savePosition();
     if (m_refreshSheet)
         m_refreshSheet();
-    QDialog::done(result);
+    RememberedDialog::done(result);
 }

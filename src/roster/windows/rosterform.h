@@ -1,8 +1,7 @@
 #pragma once
 
 #include "data/records.h"
-
-#include <QDialog>
+#include "ui/windowposition.h"
 
 #include <functional>
 
@@ -19,7 +18,7 @@ struct Session;
 // roster program's files of the school year or a text list of names. Closing
 // runs refreshSheet, so the register editor redraws and its undo takes back
 // the whole import as one step.
-class RosterForm : public QDialog
+class RosterForm : public RememberedDialog
 {
     Q_OBJECT
 
@@ -29,7 +28,9 @@ public:
     void done(int result) override;
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    // Its own variant of the stored place: an axis counts only above 0.
+    OptionalWindowPosition storedPosition() const override;
+    void storePosition(QPoint twips) override;
 
 private:
     void createControls();
@@ -45,14 +46,10 @@ private:
     QString askForFile(const QString &caption, const QString &filter);
     // Shows the import's messages and puts its rows into the open month.
     void apply(const PupilImport &import);
-    void restorePosition();
-    void savePosition();
 
     Session &m_session;
-    Platform &m_platform;
     std::function<void()> m_refreshSheet;
     QList<PupilRecord> m_candidates; // RosterCandidates
-    bool m_placed = false;
 
     QRadioButton *m_lastMonth = nullptr;     // OPT1(0)
     QRadioButton *m_register = nullptr;      // OPT1(3)
