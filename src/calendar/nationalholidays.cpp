@@ -184,3 +184,11 @@ void CalcNationalHolidays(int heiseiYear, int month, RegisterMonth &registerMont
     std::copy(entries.begin(), entries.end(), registerMonth.HolidayList.begin());
     registerMonth.HolidayCount = qint16(entries.size());
 }
+
+bool holdsCalendarDaysOffOnly(const RegisterMonth &registerMonth, int heiseiYear, int month)
+{
+    const QList<HolidayEntry> calendar = nationalHolidays(JapaneseEra::gregorianFromHeisei(heiseiYear), month);
+    const auto listed = registerMonth.HolidayList.begin();
+    return registerMonth.HolidayCount == calendar.size()
+           && std::equal(calendar.begin(), calendar.end(), listed, listed + registerMonth.HolidayCount);
+}

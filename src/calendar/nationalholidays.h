@@ -18,3 +18,7 @@ QList<HolidayEntry> nationalHolidays(int gregorianYear, int month);
 // Replaces the month's holiday list with the days off of the Heisei year and
 // month (Gregorian year = Heisei year + 1988). Does nothing when either is 0.
 void CalcNationalHolidays(int heiseiYear, int month, RegisterMonth &registerMonth);
+
+// Whether the month's holiday list holds exactly what CalcNationalHolidays
+// puts there: the calendar's days off and none of the school's own.
+bool holdsCalendarDaysOffOnly(const RegisterMonth &registerMonth, int heiseiYear, int month);

@@ -102,32 +102,35 @@ private slots:
     void monthOffAtOpening_data()
     {
         QTest::addColumn<int>("month");
-        QTest::addColumn<bool>("emptyList");
+        QTest::addColumn<QString>("list"); // empty, the calendar's days off only, or with a school's own day
         QTest::addColumn<int>("storedFlag");
         QTest::addColumn<QString>("storedText");
         QTest::addColumn<bool>("shownTicked");
         QTest::addColumn<QString>("shownText");
         const QString summer = u"夏季休業"_s;
-        QTest::newRow("new August starts as a vacation") << 8 << true << 0 << QString() << true << summer;
-        QTest::newRow("new August replaces a stale text") << 8 << true << 1 << u"休み"_s << true << summer;
-        QTest::newRow("set-up August keeps a school month") << 8 << false << 0 << QString() << false << QString();
-        QTest::newRow("set-up August keeps its own text") << 8 << false << 1 << u"夏休み"_s << true << u"夏休み"_s;
-        QTest::newRow("new May") << 5 << true << 0 << QString() << false << QString();
-        QTest::newRow("new March keeps a stored closure") << 3 << true << 1 << u"休校"_s << true << u"休校"_s;
+        QTest::newRow("new August starts as a vacation") << 8 << u"empty"_s << 0 << QString() << true << summer;
+        QTest::newRow("August made by the month dialog") << 8 << u"calendar"_s << 0 << QString() << true << summer;
+        QTest::newRow("new August keeps a stored closure") << 8 << u"empty"_s << 1 << u"休み"_s << true << u"休み"_s;
+        QTest::newRow("set-up August keeps a school month") << 8 << u"own"_s << 0 << QString() << false << QString();
+        QTest::newRow("set-up August keeps its own text") << 8 << u"own"_s << 1 << u"夏休み"_s << true << u"夏休み"_s;
+        QTest::newRow("new May") << 5 << u"empty"_s << 0 << QString() << false << QString();
+        QTest::newRow("new March keeps a stored closure") << 3 << u"empty"_s << 1 << u"休校"_s << true << u"休校"_s;
         QTest::newRow("long stored text shown without a warning")
-            << 5 << false << 1 << u"体育館改修工事のため休校"_s << true << u"体育館改修工事のため休校"_s;
-        QTest::newRow("text kept while not ticked") << 9 << false << 0 << u"予備"_s << false << u"予備"_s;
+            << 5 << u"own"_s << 1 << u"体育館改修工事のため休校"_s << true << u"体育館改修工事のため休校"_s;
+        QTest::newRow("text kept while not ticked") << 9 << u"own"_s << 0 << u"予備"_s << false << u"予備"_s;
     }
     void monthOffAtOpening()
     {
         QFETCH(int, month);
-        QFETCH(bool, emptyList);
+        QFETCH(QString, list);
         QFETCH(int, storedFlag);
         QFETCH(QString, storedText);
         QFETCH(bool, shownTicked);
         QFETCH(QString, shownText);
         HolidayWindow window(2026, month);
-        if (!emptyList)
+        if (list != u"empty"_s)
+            CalcNationalHolidays(window.session.State.HeiseiYear, month, window.session.Register);
+        if (list == u"own"_s)
             window.addEntry(10, u"運動会"_s, u"行事"_s);
         window.session.Register.MonthOffFlag = qint16(storedFlag);
         window.session.Register.MonthOffText = storedText;

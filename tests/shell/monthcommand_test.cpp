@@ -1,6 +1,7 @@
 #include "shell/windows/mainwindow.h"
 
 #include "calendar/monthchoice.h"
+#include "calendar/nationalholidays.h"
 #include "data/monthfile.h"
 #include "register/openmonth.h"
 #include "shellfixture.h"
@@ -66,7 +67,7 @@ private slots:
         QTest::addColumn<PromptAnswer>("answer");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<bool>("editorOpen");
-        QTest::newRow("OK") << PromptAnswer::Ok << QStringList{MissingQuestion, HolidayReminder} << true;
+        QTest::newRow("OK") << PromptAnswer::Ok << QStringList{MissingQuestion} << true;
         QTest::newRow("Cancel") << PromptAnswer::Cancel << QStringList{MissingQuestion} << false;
     }
     void missingFileIsCreatedOnlyWithConsent()
@@ -88,6 +89,29 @@ private slots:
         for (const QString &button : {u"B_HOLIDAY"_s, u"B_MEIBO"_s, u"B_PRT"_s, u"B_CLOSE"_s})
             QCOMPARE(enabled(window, button), editorOpen);
         QVERIFY(!QFile::exists(openMonthPath(fixture.session.State)));
+    }
+
+    // A new month knows its weekends and national holidays from the start, so
+    // its figures are right before anyone opens 休日設定; a stored month whose
+    // list is empty is still reminded of it.
+    void newMonthStartsWithTheCalendarsDaysOff()
+    {
+        ShellFixture fixture;
+        chooseMonth(fixture, 2026, 5);
+        MainWindow window(fixture.session, fixture.test.platform);
+        window.openMonth();
+        const RegisterMonth &month = fixture.session.Register;
+        const QList<HolidayEntry> calendar = nationalHolidays(2026, 5);
+        QCOMPARE(QList<HolidayEntry>(month.HolidayList.begin(), month.HolidayList.begin() + month.HolidayCount),
+                 calendar);
+        QCOMPARE(fixture.session.Statistics.SchoolDays, qint16(31 - calendar.size()));
+        QVERIFY(window.closeDocuments());
+
+        RegisterMonth emptyList = monthWithHolidays();
+        emptyList.HolidayCount = 0;
+        QVERIFY(MonthFile::save(openMonthPath(fixture.session.State), emptyList).ok);
+        window.openMonth();
+        QCOMPARE(fixture.test.prompts.texts(), (QStringList{MissingQuestion, HolidayReminder}));
     }
 
     void monthWithHolidaysOpensWithoutQuestions()
@@ -246,7 +270,7 @@ private slots:
         MainWindow window(fixture.session, fixture.test.platform);
         NextModalDialog handler([](QDialog &dialog) { click(dialog, u"OK"_s); });
         window.runMonthCommand();
-        QCOMPARE(fixture.test.prompts.texts(), (QStringList{MissingQuestion, HolidayReminder}));
+        QCOMPARE(fixture.test.prompts.texts(), QStringList{MissingQuestion});
         QCOMPARE(documentCount(window), 1);
         QCOMPARE(openMonthPath(fixture.session.State),
                  fixture.session.Settings.DataFolder + u"/2004/1年2組/2005_1.ROD"_s);

@@ -92,11 +92,10 @@ HolidayForm::HolidayForm(Session &session, Platform &platform, std::function<voi
     createControls();
     placeControls();
 
-    const bool listWasEmpty = m_session.Register.HolidayCount == 0;
-    if (listWasEmpty)
+    if (m_session.Register.HolidayCount == 0)
         CalcNationalHolidays(m_session.State.HeiseiYear, m_session.State.Month, m_session.Register);
+    showMonthOff();
     RefreshHolidayGrid();
-    showMonthOff(listWasEmpty);
 }
 
 void HolidayForm::createControls()
@@ -179,10 +178,14 @@ void HolidayForm::placeControls()
         m_grid->setColumnWidth(column, at.x(GridColumnWidths[column]));
 }
 
-void HolidayForm::showMonthOff(bool listWasEmpty)
+// A month whose list still holds the calendar's days off alone is new: in
+// August the window proposes the summer vacation for the whole month.
+void HolidayForm::showMonthOff()
 {
     const RegisterMonth &month = m_session.Register;
-    const bool newAugust = listWasEmpty && m_session.State.Month == August;
+    const AppState &state = m_session.State;
+    const bool newAugust = state.Month == August && month.MonthOffFlag == 0 && month.MonthOffText.isEmpty()
+                           && holdsCalendarDaysOffOnly(month, state.HeiseiYear, state.Month);
     m_monthOff->setChecked(newAugust || month.MonthOffFlag != 0);
     m_monthOffText->setText(newAugust ? u"夏季休業"_s : StoredText::asStored(month.MonthOffText));
 }

@@ -35,7 +35,7 @@ protected:
 private:
     void createControls();
     void placeControls();
-    void showMonthOff(bool listWasEmpty);
+    void showMonthOff();
     void addHolidaysFromInput();
     void deleteSelectedHolidays();
     void warnAboutLongMonthOffText();

@@ -2,6 +2,7 @@
 
 #include "calendar/era.h"
 #include "calendar/monthchoice.h"
+#include "calendar/nationalholidays.h"
 #include "calendar/windows/holidayform.h"
 #include "data/monthfile.h"
 #include "data/session.h"
@@ -269,6 +270,8 @@ bool MainWindow::loadMonthFile(const QString &path)
                                      PromptButtons::OkCancel};
         if (m_platform.prompts.ask(this, question) == PromptAnswer::Cancel)
             return false;
+        // A new month starts with the calendar's days off; the school adds its own in 休日設定.
+        CalcNationalHolidays(m_session.State.HeiseiYear, m_session.State.Month, *month);
     }
     m_session.Register = std::move(*month);
     return true;
