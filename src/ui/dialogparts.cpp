@@ -4,6 +4,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -16,6 +17,14 @@ QLabel *namedLabel(const QString &name, const QString &text, QWidget *parent)
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     return label;
+}
+
+void showAsReadOnly(QLineEdit *box)
+{
+    box->setReadOnly(true);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    box->setPalette(palette);
 }
 
 ConfirmRow confirmRow(QWidget *dialog, const QString &confirmName, const QString &confirmCaption,

@@ -8,12 +8,17 @@
 
 class QHBoxLayout;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
 // Small pieces the dialogs are built of.
 
 QLabel *namedLabel(const QString &name, const QString &text, QWidget *parent);
+
+// A box that shows a value the window does not take: read-only, on the
+// window's background, so it does not look as if typing there did anything.
+void showAsReadOnly(QLineEdit *box);
 
 // The confirm and cancel buttons at the right end of a row; confirm is the default button.
 struct ConfirmRow

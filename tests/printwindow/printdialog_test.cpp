@@ -24,7 +24,7 @@ namespace {
 class RecordingDestination : public PrintDestination
 {
 public:
-    QString name() const override { return u"テストプリンタ"_s; }
+    QString name() const override { return printer; }
     PrintResult print(const PrintRun &run) override
     {
         RecordingSurface surface;
@@ -35,6 +35,7 @@ public:
 
     QList<qsizetype> runs; // pages of each run
     bool failing = false;
+    QString printer = u"テストプリンタ"_s; // empty: the computer has none
 };
 
 struct DialogFixture
@@ -152,6 +153,7 @@ private slots:
         QFETCH(QString, count);
         QFETCH(int, pages);
         DialogFixture f(0);
+        f.session.Register.TeacherName.clear(); // blank sheets carry no teacher's name
         PrintDialog dialog(f.session, f.test.platform, f.destination);
         DialogFixture::child<QLineEdit>(dialog, u"P_NO"_s)->setText(count);
         DialogFixture::click(dialog, u"B_PRT2"_s);
@@ -168,24 +170,30 @@ private slots:
     {
         QTest::addColumn<int>("pupils");
         QTest::addColumn<QString>("side");
+        QTest::addColumn<QString>("teacher");
         QTest::addColumn<PromptAnswer>("answer");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<int>("runs");
         const QString confirm = u"1年2組\n\n元年5月の出席簿を印刷します"_s;
-        QTest::newRow("front") << 20 << u"OPB1"_s << PromptAnswer::Yes << QStringList{confirm} << 1;
-        QTest::newRow("answered no") << 20 << u"OPB2"_s << PromptAnswer::No << QStringList{confirm} << 0;
-        QTest::newRow("full with 18") << 18 << u"OPB3"_s << PromptAnswer::Yes << QStringList{confirm} << 1;
-        QTest::newRow("full with 19") << 19 << u"OPB3"_s << PromptAnswer::Yes
+        const QString teacher = u"森野"_s;
+        QTest::newRow("front") << 20 << u"OPB1"_s << teacher << PromptAnswer::Yes << QStringList{confirm} << 1;
+        QTest::newRow("answered no") << 20 << u"OPB2"_s << teacher << PromptAnswer::No << QStringList{confirm} << 0;
+        QTest::newRow("full with 18") << 18 << u"OPB3"_s << teacher << PromptAnswer::Yes << QStringList{confirm} << 1;
+        QTest::newRow("full with 19") << 19 << u"OPB3"_s << teacher << PromptAnswer::Yes
                                       << QStringList{u"１８名以上なので全表は使用できません"_s} << 0;
+        QTest::newRow("no teacher's name")
+            << 20 << u"OPB1"_s << QString() << PromptAnswer::Yes << QStringList{u"担任名を入力してください"_s} << 0;
     }
     void printMonth()
     {
         QFETCH(int, pupils);
         QFETCH(QString, side);
+        QFETCH(QString, teacher);
         QFETCH(PromptAnswer, answer);
         QFETCH(QStringList, messages);
         QFETCH(int, runs);
         DialogFixture f(pupils);
+        f.session.Register.TeacherName = teacher;
         f.test.prompts.answers.push_back(answer);
         PrintDialog dialog(f.session, f.test.platform, f.destination);
         DialogFixture::click(dialog, side);
@@ -196,13 +204,25 @@ private slots:
             QCOMPARE(f.destination.runs.first(), 1);
     }
 
-    void printerFailureNamesThePrinter()
+    void printerFailureSaysWhatHappened_data()
     {
+        QTest::addColumn<QString>("printer");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("named printer") << u"テストプリンタ"_s << u"プリンタ「テストプリンタ」に印刷できませんでした"_s;
+        QTest::newRow("no printer")
+            << QString()
+            << u"プリンタが設定されていないため印刷できません。\n「PDF保存」でPDFファイルに保存できます。"_s;
+    }
+    void printerFailureSaysWhatHappened()
+    {
+        QFETCH(QString, printer);
+        QFETCH(QString, message);
         DialogFixture f(5);
         f.destination.failing = true;
+        f.destination.printer = printer;
         PrintDialog dialog(f.session, f.test.platform, f.destination);
         DialogFixture::click(dialog, u"B_PRT"_s);
-        QCOMPARE(f.test.prompts.texts().last(), u"プリンタ「テストプリンタ」に印刷できませんでした"_s);
+        QCOMPARE(f.test.prompts.texts().last(), message);
     }
 
     void pdfOfTheChosenSheet()

@@ -186,8 +186,11 @@ private slots:
         fixture.session.Register.TeacherName = u"佐藤 花子"_s;
         EnvironmentDialog dialog(fixture.session, fixture.test.platform);
         dialog.show();
+        // Shown read-only: typing there changes nothing.
+        QTest::keyClicks(named<QLineEdit>(dialog, u"TS_NAME"_s), u"鈴木"_s);
+        QTest::keyClicks(named<QLineEdit>(dialog, u"TS_CODE"_s), u"77"_s);
         QCOMPARE(named<QLineEdit>(dialog, u"TS_NAME"_s)->text(), u"佐藤 花子"_s);
-        typeInto(dialog, u"TS_NAME"_s, u"鈴木 一郎"_s);
+        QVERIFY(named<QLineEdit>(dialog, u"TS_CODE"_s)->text().isEmpty());
         typeInto(dialog, u"SC_CODE"_s, u"1234"_s);
         typeInto(dialog, u"SC_NAME"_s, u"北小学校"_s);
         click(dialog, u"OK"_s);

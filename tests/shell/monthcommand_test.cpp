@@ -279,15 +279,10 @@ private slots:
     void printCommand_data()
     {
         QTest::addColumn<QString>("openSheet");
-        QTest::addColumn<QString>("teacher");
         QTest::addColumn<QList<PromptMessage>>("messages");
-        QTest::newRow("nothing open") << QString() << QString() << QList<PromptMessage>();
-        QTest::newRow("register without teacher")
-            << u"FORM"_s << QString()
-            << QList<PromptMessage>{
-                   {u"担任名を入力してください"_s, u"ヴェルトラ"_s, PromptIcon::None, PromptButtons::Ok}};
+        QTest::newRow("nothing open") << QString() << QList<PromptMessage>();
         QTest::newRow("totals without rows")
-            << u"TOTAL"_s << QString()
+            << u"TOTAL"_s
             << QList<PromptMessage>{
                    {u"集計データを印刷します"_s, u"ヴェルトラ"_s, PromptIcon::None, PromptButtons::YesNo},
                    {u"印刷データが有りません"_s, u"ヴェルトラ"_s, PromptIcon::None, PromptButtons::Ok}};
@@ -295,12 +290,10 @@ private slots:
     void printCommand()
     {
         QFETCH(QString, openSheet);
-        QFETCH(QString, teacher);
         QFETCH(QList<PromptMessage>, messages);
         ShellFixture fixture;
         MainWindow window(fixture.session, fixture.test.platform);
         fixture.session.State.OpenSheet = openSheet;
-        fixture.session.Register.TeacherName = teacher;
         window.runPrintCommand();
         QCOMPARE(fixture.test.prompts.messages, messages);
     }

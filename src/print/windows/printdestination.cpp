@@ -4,6 +4,15 @@
 
 #include <QPrinter>
 
+using namespace Qt::StringLiterals;
+
+QString printFailureMessage(const QString &printerName)
+{
+    if (printerName.isEmpty())
+        return u"プリンタが設定されていないため印刷できません。\n「PDF保存」でPDFファイルに保存できます。"_s;
+    return u"プリンタ「%1」に印刷できませんでした"_s.arg(printerName);
+}
+
 QString PrinterDestination::name() const
 {
     return m_printer.printerName();

@@ -6,6 +6,10 @@
 
 class QPrinter;
 
+// Why nothing was printed: the printer named, or, when the computer has no
+// printer, that there is none, pointing to PDF保存 instead.
+QString printFailureMessage(const QString &printerName);
+
 // Where the print dialog's runs go: the program's chosen printer, or a
 // recording in tests.
 class PrintDestination

@@ -200,9 +200,18 @@ bool PrintDialog::fullSheetRefused()
     return true;
 }
 
+// The month's own sheets carry the teacher's name; blank sheets do not need one.
+bool PrintDialog::teacherNameMissing()
+{
+    if (!m_session.Register.TeacherName.isEmpty())
+        return false;
+    tell(m_platform, this, u"担任名を入力してください"_s);
+    return true;
+}
+
 void PrintDialog::printMonth()
 {
-    if (m_printing || fullSheetRefused())
+    if (m_printing || teacherNameMissing() || fullSheetRefused())
         return;
     saveOptions();
     const AppState &state = m_session.State;
@@ -239,8 +248,7 @@ void PrintDialog::run(PrintJob job)
         [&](PageSurface &surface) { return PrintRegisterSheets(surface, job, m_session, m_platform.clock.today()); });
     m_printing = false;
     if (result != PrintResult::Printed)
-        tell(m_platform, this, u"プリンタ「%1」に印刷できませんでした"_s.arg(m_destination.name()),
-             PromptIcon::Warning);
+        tell(m_platform, this, printFailureMessage(m_destination.name()), PromptIcon::Warning);
 }
 
 PrintJob PrintDialog::previewJob() const
@@ -252,7 +260,7 @@ PrintJob PrintDialog::previewJob() const
 
 void PrintDialog::showPreview()
 {
-    if (m_printing || (m_session.Register.PupilCount > 0 && fullSheetRefused()))
+    if (m_printing || (m_session.Register.PupilCount > 0 && (teacherNameMissing() || fullSheetRefused())))
         return;
     QPrinter fallback(QPrinter::HighResolution);
     QPrintPreviewDialog preview(m_previewPrinter ? m_previewPrinter : &fallback, this);
@@ -284,7 +292,7 @@ QString PrintDialog::inClassFolder(const QString &fileName) const
 
 void PrintDialog::saveAsPdf()
 {
-    if (m_printing || (m_session.Register.PupilCount > 0 && fullSheetRefused()))
+    if (m_printing || (m_session.Register.PupilCount > 0 && (teacherNameMissing() || fullSheetRefused())))
         return;
     PrintJob job = previewJob();
     const QString path = m_chooseSavePath(this, proposedPdfName(job.PrintSide));

@@ -50,6 +50,7 @@ private:
     void readStoredOptions();
     void colourClicked();
     void saveOptions();
+    bool teacherNameMissing();
     bool fullSheetRefused();
     // The month with its data when it has pupils, else one blank sheet.
     PrintJob previewJob() const;

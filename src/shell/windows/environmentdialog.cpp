@@ -85,6 +85,9 @@ void EnvironmentDialog::createControls()
     m_teacher = addBox(u"Label4"_s, u"担任氏名"_s, u"TS_NAME"_s, 1);
     m_staffCode = addBox(u"Label6"_s, u"職員コード"_s, u"TS_CODE"_s, 1);
     m_folder = addBox(u"Label5"_s, u"ドライブ＆フォルダ設定"_s, u"SET_DIR"_s, 1);
+    // The open month's teacher and the staff code are shown, not set, here.
+    showAsReadOnly(m_teacher);
+    showAsReadOnly(m_staffCode);
     m_schoolCode->setMaxLength(13);
     m_schoolCode->setValidator(new QRegularExpressionValidator(QRegularExpression(u"[0-9０-９]*"_s), m_schoolCode));
 

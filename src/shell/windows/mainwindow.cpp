@@ -337,10 +337,6 @@ void MainWindow::runPrintCommand()
 {
     const QString &openSheet = m_session.State.OpenSheet;
     if (openSheet == u"FORM"_s) {
-        if (m_session.Register.TeacherName.isEmpty()) {
-            tell(m_platform, this, u"担任名を入力してください"_s);
-            return;
-        }
         openPrintDialog();
     } else if (openSheet == u"TOTAL"_s) {
         const PromptMessage question{u"集計データを印刷します"_s, ProgramTitle, PromptIcon::None, PromptButtons::YesNo};
@@ -368,7 +364,7 @@ void MainWindow::printTotals()
     const PrintResult result = destination.print(
         [&](PageSurface &surface) { return PrintTotals(surface, window.totals(), window.classEntry()); });
     if (result != PrintResult::Printed)
-        tell(m_platform, this, u"プリンタ「%1」に印刷できませんでした"_s.arg(destination.name()), PromptIcon::Warning);
+        tell(m_platform, this, printFailureMessage(destination.name()), PromptIcon::Warning);
 }
 
 void MainWindow::runEnvironmentCommand()
