@@ -1,6 +1,9 @@
 #include "markentry.h"
 
 #include "data/marktable.h"
+#include "monthstatistics.h"
+
+using namespace Qt::StringLiterals;
 
 EntryKind entryKindOf(int markCode)
 {
@@ -46,4 +49,16 @@ void applyEntry(PupilRecord &pupil, int markCode, int day)
         mark = MarkTable[MarkCode::LateAndEarlyLeave].toString();
     else
         mark.clear();
+}
+
+QString dayOffRefusal(const RegisterMonth &month, int row, int markCode, int day)
+{
+    if (entryKindOf(markCode) != EntryKind::DayMark || !isDayOff(month, day + 1))
+        return {};
+    PupilRecord changed = month.Pupils[row];
+    applyEntry(changed, markCode, day);
+    const QString mark = changed.Marks[day].trimmed();
+    if (mark.isEmpty() || markCodeOf(mark) == MarkCode::HolidayAttendance)
+        return {};
+    return u"%1日は休日です。休日には「休日出席」だけを入力できます"_s.arg(day + 1);
 }

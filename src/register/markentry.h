@@ -15,3 +15,8 @@ EntryKind entryKindOf(int markCode);
 // - a day mark goes into an empty cell; 早退 on a "遅" cell makes "ﾁ" (late
 //   and left early); on any other mark the click clears the cell.
 void applyEntry(PupilRecord &pupil, int markCode, int day);
+
+// Why palette entry `markCode` may not be applied to day index `day` of the
+// month's pupil `row`: on a day off only 休日出席 counts, so no other mark is
+// entered there (removing a mark is always allowed). Empty when it may.
+QString dayOffRefusal(const RegisterMonth &month, int row, int markCode, int day);

@@ -10,16 +10,6 @@ namespace {
 
 const QString Graduation = u"卒業"_s;
 
-bool isDayOff(const RegisterMonth &month, int day)
-{
-    for (int h = 0; h < month.HolidayCount && h < HolidaySlots; ++h) {
-        const HolidayEntry &entry = month.HolidayList[h];
-        if (entry.Day == day && entry.Reason != Graduation)
-            return true;
-    }
-    return false;
-}
-
 void countMark(int code, int d, std::array<qint16, StatColumn::Count> &row, MonthStatistics &stats)
 {
     using namespace StatColumn;
@@ -82,6 +72,16 @@ void addEnrolment(qint16 &boys, qint16 &girls, const QString &sex, int amount)
 }
 
 } // namespace
+
+bool isDayOff(const RegisterMonth &month, int day)
+{
+    for (int h = 0; h < month.HolidayCount && h < HolidaySlots; ++h) {
+        const HolidayEntry &entry = month.HolidayList[h];
+        if (entry.Day == day && entry.Reason != Graduation)
+            return true;
+    }
+    return false;
+}
 
 int countedDays(const RegisterMonth &month, int heiseiYear, int monthNumber)
 {

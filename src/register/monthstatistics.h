@@ -6,6 +6,9 @@
 
 struct Session;
 
+// Whether day `day` (1 to 31) has an entry in the holiday list other than "卒業".
+bool isDayOff(const RegisterMonth &month, int day);
+
 // The month's last counted day: the first "卒業" entry's day (at most the
 // month's length), else the month's length.
 int countedDays(const RegisterMonth &month, int heiseiYear, int monthNumber);

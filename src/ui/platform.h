@@ -42,6 +42,8 @@ public:
     // An existing folder, starting from `folder`; an empty text when the user
     // cancels, and always for prompts that cannot ask.
     virtual QString existingFolder(QWidget *, const QString &, const QString &) { return {}; }
+    // A short note in the main window's status bar, for what needs no answer.
+    virtual void showStatus(QWidget *, const QString &) {}
 };
 
 class Clock

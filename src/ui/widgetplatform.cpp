@@ -5,8 +5,10 @@
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStatusBar>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -86,6 +88,17 @@ QString WidgetPrompts::saveFileName(QWidget *parent, const QString &caption, con
 QString WidgetPrompts::existingFolder(QWidget *parent, const QString &caption, const QString &folder)
 {
     return QFileDialog::getExistingDirectory(parent, caption, folder);
+}
+
+void WidgetPrompts::showStatus(QWidget *parent, const QString &text)
+{
+    constexpr int ShownMilliseconds = 10000;
+    for (QWidget *widget = parent; widget; widget = widget->parentWidget()) {
+        if (auto *main = qobject_cast<QMainWindow *>(widget)) {
+            main->statusBar()->showMessage(text, ShownMilliseconds);
+            return;
+        }
+    }
 }
 
 QDate SystemClock::today() const

@@ -11,6 +11,7 @@ public:
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &path, const QString &filter) override;
     QString existingFolder(QWidget *parent, const QString &caption, const QString &folder) override;
+    void showStatus(QWidget *parent, const QString &text) override;
 };
 
 class SystemClock : public Clock

@@ -39,6 +39,7 @@ public:
         proposedPaths.append(folder);
         return nextFileName();
     }
+    void showStatus(QWidget *, const QString &text) override { statusTexts.append(text); }
     QString nextFileName()
     {
         if (fileNames.empty())
@@ -60,6 +61,7 @@ public:
     std::deque<PromptAnswer> answers;
     std::deque<QString> fileNames; // answers of the file and folder dialogs, in turn
     QStringList proposedPaths;
+    QStringList statusTexts; // every status-bar note, in turn
 };
 
 class FixedClock : public Clock

@@ -93,6 +93,40 @@ private slots:
         QCOMPARE(editor.control<QLabel>(u"SETL_%1"_s.arg(codes.last()))->frameShape(), QFrame::Box);
     }
 
+    // On a day off only 休日出席 is entered; other marks are refused with a
+    // note in the status bar, and marks an older file holds there can still
+    // be cleared (or, from "遅", not turned into "ﾁ").
+    void dayOffTakesOnlyHolidayAttendance_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("mark");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("病 refused") << QString() << 0 << QString() << true;
+        QTest::newRow("遅刻 refused") << QString() << 2 << QString() << true;
+        QTest::newRow("休日出席 entered") << QString() << 20 << u"出"_s << false;
+        QTest::newRow("stored 病 cleared") << u"病"_s << 1 << QString() << false;
+        QTest::newRow("stored 遅 not made ﾁ") << u"遅"_s << 7 << u"遅"_s << true;
+    }
+    void dayOffTakesOnlyHolidayAttendance()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, code);
+        QFETCH(QString, mark);
+        QFETCH(bool, refused);
+        EditorWindow editor;
+        editor.addPupils(1);
+        editor.addHoliday(3, u"土"_s, u"土曜日"_s);
+        editor.session.Register.Pupils[0].Marks[2] = stored;
+        editor.open();
+        editor.choose(code);
+        editor.clickDay(0, 2);
+        QCOMPARE(editor.pupil(0).Marks[2], mark);
+        QCOMPARE(editor.test.prompts.statusTexts,
+                 refused ? QStringList{u"3日は休日です。休日には「休日出席」だけを入力できます"_s} : QStringList());
+        QVERIFY(editor.test.prompts.messages.isEmpty());
+    }
+
     void combinedMarkCountsLateAndEarly()
     {
         EditorWindow editor;

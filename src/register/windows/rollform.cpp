@@ -298,6 +298,11 @@ void RollForm::act(const SheetHit &hit)
         PupilList::toggleSex(pupil);
         break;
     case SheetHit::Target::Day: {
+        const QString refusal = dayOffRefusal(m_session.Register, hit.row, m_palette->current(), hit.day);
+        if (!refusal.isEmpty()) {
+            m_platform.prompts.showStatus(this, refusal);
+            return;
+        }
         const EntryKind kind = entryKindOf(m_palette->current());
         applyEntry(pupil, m_palette->current(), hit.day);
         RefreshSheet();

@@ -39,6 +39,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -66,6 +67,7 @@ MainWindow::MainWindow(Session &session, Platform &platform, QWidget *parent)
     layout->addWidget(createCommandBar());
     layout->addWidget(m_documents, 1);
     setCentralWidget(central);
+    statusBar()->setObjectName(u"STATUS"_s);
     showDocumentButtons(Document::None);
 }
 
