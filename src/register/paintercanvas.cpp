@@ -46,12 +46,13 @@ const QStaticText &SheetTextCache::text(const QString &content, double points)
 }
 
 PainterCanvas::PainterCanvas(QPainter &painter, double logicalDpiX, double logicalDpiY, int originY,
-                             SheetTextCache &cache)
+                             SheetTextCache &cache, double zoom)
     : m_painter(painter)
-    , m_pixelsPerTwipX(logicalDpiX / TwipsPerInch)
-    , m_pixelsPerTwipY(logicalDpiY / TwipsPerInch)
+    , m_pixelsPerTwipX(logicalDpiX * zoom / TwipsPerInch)
+    , m_pixelsPerTwipY(logicalDpiY * zoom / TwipsPerInch)
     , m_originY(originY)
     , m_cache(cache)
+    , m_zoom(zoom)
 {}
 
 QPointF PainterCanvas::toPixels(QPoint twips) const
@@ -75,8 +76,9 @@ void PainterCanvas::line(QPoint from, QPoint to, const QColor &colour, int pixel
 
 void PainterCanvas::text(QPoint at, const QString &text, const TextStyle &style)
 {
-    const QStaticText &laidOut = m_cache.text(text, style.points);
-    m_painter.setFont(m_cache.font(style.points));
+    const double points = style.points * m_zoom;
+    const QStaticText &laidOut = m_cache.text(text, points);
+    m_painter.setFont(m_cache.font(points));
     m_painter.setPen(style.colour);
 
     const double width = laidOut.size().width();

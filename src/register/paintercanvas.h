@@ -22,14 +22,16 @@ private:
 };
 
 // Draws the sheet's twips on a QPainter that works in the device's logical
-// pixels. Twips are mapped to pixels here rather than by scaling the painter,
-// which keeps lines and cached texts on the painter's fast paths. Fonts are
-// "ＭＳ 明朝" at the requested point size; line widths are in pixels.
+// pixels, enlarged by `zoom`. Twips are mapped to pixels here rather than by
+// scaling the painter, which keeps lines and cached texts on the painter's
+// fast paths. Fonts are "ＭＳ 明朝" at the requested point size times the
+// zoom; line widths are in pixels.
 class PainterCanvas : public SheetCanvas
 {
 public:
     // `originY`: the sheet's y in twips that the device's top shows.
-    PainterCanvas(QPainter &painter, double logicalDpiX, double logicalDpiY, int originY, SheetTextCache &cache);
+    PainterCanvas(QPainter &painter, double logicalDpiX, double logicalDpiY, int originY, SheetTextCache &cache,
+                  double zoom = 1);
 
     void fill(const QRect &area, const QColor &colour) override;
     void line(QPoint from, QPoint to, const QColor &colour, int pixelWidth) override;
@@ -44,4 +46,5 @@ private:
     double m_pixelsPerTwipY;
     int m_originY;
     SheetTextCache &m_cache;
+    double m_zoom;
 };

@@ -69,6 +69,9 @@ void PupilEntry::place(EntryBox *box) const
     const int left = isName ? GradeRight : GradeLeft;
     const int right = isName ? SexLeft : GradeRight;
     const int top = rows->twipsToY(rowTop(m_row));
+    QFont font = box->font();
+    font.setPointSizeF(TextPoints * rows->zoom());
+    box->setFont(font);
     box->setGeometry(rows->twipsToX(left), top, rows->twipsToX(right) - rows->twipsToX(left),
                      rows->twipsToY(rowTop(m_row + 1)) - top);
 }

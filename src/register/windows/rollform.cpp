@@ -3,6 +3,7 @@
 #include "calendar/era.h"
 #include "data/monthfile.h"
 #include "data/session.h"
+#include "data/settingsstore.h"
 #include "data/storedtext.h"
 #include "markpalette.h"
 #include "pupilentry.h"
@@ -16,6 +17,7 @@
 #include "register/sheetcanvas.h"
 #include "register/sheetclick.h"
 #include "register/sheetdrawing.h"
+#include "register/sheetzoom.h"
 #include "sheetpanel.h"
 #include "sheetsurface.h"
 #include "typedtext.h"
@@ -60,6 +62,10 @@ constexpr int TopBandRight = UndoButtonsLeft + 2 * UndoButtonWidth + ButtonGap;
 constexpr int LeastWidth = 11500;
 constexpr int OpeningHeight = 10500;
 
+// The sheet's zoom, kept for the user in the settings store.
+const QString ZoomSection = u"ROLL_FORM"_s;
+const QString ZoomKey = u"Zoom"_s;
+
 const QString UndrawableMessage = u"表示出来ないデータが含まれていました"_s;
 const QString OutsideEnrolmentQuestion = u"在籍していない日（転入学の前、または転学などの後）に記録があります。\n"
                                          u"この記録も集計に数えられます。消去しますか？"_s;
@@ -82,11 +88,10 @@ RollForm::RollForm(Session &session, Platform &platform, QWidget *parent, MonthA
     buildTopBand();
     m_sheet = new SheetPanel(m_session, m_page);
     m_sheet->move(pixelRect({Margin, SheetTop, 0, 0}).topLeft());
-    m_page->setMinimumWidth(std::max(pixelRect({0, 0, TopBandRight + Margin, 0}).width(),
-                                     m_sheet->x() + m_sheet->preferredWidth() + pixelRect({0, 0, Margin, 0}).width()));
     m_entry = new PupilEntry(m_session, m_platform, *m_sheet, m_dummy);
     m_dummy->setFocusProxy(m_sheet->rows());
     buildUndo();
+    buildZoom();
 
     connect(m_sheet->rows(), &SheetSurface::clickedAt, this, &RollForm::clickSheet);
     connect(m_sheet->rows(), &SheetSurface::keyPressed, this, &RollForm::sheetKeyPressed);
@@ -191,6 +196,55 @@ void RollForm::buildUndo()
     m_redo->setObjectName(u"REDO"_s);
     connect(m_undo, &QAction::triggered, this, &RollForm::undo);
     connect(m_redo, &QAction::triggered, this, &RollForm::redo);
+}
+
+// Ctrl and +/−/0 or the wheel, and 画面に合わせる, which also the main
+// window's 表示 menu offers.
+void RollForm::buildZoom()
+{
+    const auto action = [this](const QString &name, const QString &caption, const QList<QKeySequence> &keys,
+                               auto percent) {
+        auto *created = new QAction(caption, this);
+        created->setObjectName(name);
+        created->setShortcuts(keys);
+        created->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(created);
+        connect(created, &QAction::triggered, this, [this, percent] { setZoom(percent()); });
+        m_zoomActions.append(created);
+    };
+    action(u"ZOOM_IN"_s, u"拡大"_s,
+           {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Semicolon)},
+           [this] { return SheetZoom::zoomedIn(zoom()); });
+    action(u"ZOOM_OUT"_s, u"縮小"_s, {QKeySequence::ZoomOut}, [this] { return SheetZoom::zoomedOut(zoom()); });
+    action(u"ZOOM_ACTUAL"_s, u"100%"_s, {QKeySequence(Qt::CTRL | Qt::Key_0)}, [] { return SheetZoom::Actual; });
+    action(u"ZOOM_FIT"_s, u"画面に合わせる"_s, {},
+           [this] { return m_sheet->fittingZoom(m_scroller->viewport()->width() - m_sheet->x() - Margin); });
+    connect(m_sheet, &SheetPanel::zoomStepped, this,
+            [this](int step) { setZoom(step > 0 ? SheetZoom::zoomedIn(zoom()) : SheetZoom::zoomedOut(zoom())); });
+    const QString stored = m_platform.store.value(ZoomSection, ZoomKey, QString::number(SheetZoom::Actual));
+    setZoom(SheetZoom::clamped(stored.trimmed().toInt()));
+}
+
+int RollForm::zoom() const
+{
+    return m_sheet->zoom();
+}
+
+void RollForm::setZoom(int percent)
+{
+    percent = SheetZoom::clamped(percent);
+    m_entry->finish();
+    m_sheet->setZoom(percent);
+    fitPageToSheet();
+    m_platform.store.setValue(ZoomSection, ZoomKey, QString::number(percent));
+    emit zoomChanged(percent);
+}
+
+// The page is as wide as the top band or the sheet, whichever is wider.
+void RollForm::fitPageToSheet()
+{
+    m_page->setMinimumWidth(std::max(pixelRect({0, 0, TopBandRight + Margin, 0}).width(),
+                                     m_sheet->x() + m_sheet->preferredWidth() + pixelRect({0, 0, Margin, 0}).width()));
 }
 
 // Every change of the month is written to its recovery file within a second.

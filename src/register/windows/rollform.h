@@ -40,9 +40,16 @@ public:
     bool saveMonth();
     bool isReadOnly() const { return m_access.readOnly; }
 
+    // The sheet's zoom in percent, remembered for the user.
+    void setZoom(int percent);
+    int zoom() const;
+    // 拡大, 縮小, 100%, 画面に合わせる, with their keys, for the main window's menu.
+    QList<QAction *> zoomActions() const { return m_zoomActions; }
+
 signals:
     // Emitted once the window has closed.
     void closed();
+    void zoomChanged(int percent);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -54,6 +61,8 @@ private:
     void buildPage();
     void buildTopBand();
     void buildUndo();
+    void buildZoom();
+    void fitPageToSheet();
     void placeInMainWindow();
     void placeCursorOnToday();
 
@@ -91,6 +100,7 @@ private:
     PupilEntry *m_entry = nullptr;
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;
+    QList<QAction *> m_zoomActions;
     int m_selectedPupil = -1;
     bool m_placed = false;
     bool m_toldUndrawable = false;

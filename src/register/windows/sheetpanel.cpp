@@ -3,6 +3,7 @@
 #include "data/session.h"
 #include "register/sheetdrawing.h"
 #include "register/sheetgeometry.h"
+#include "register/sheetzoom.h"
 #include "sheetsurface.h"
 #include "ui/twips.h"
 
@@ -50,8 +51,17 @@ SheetPanel::SheetPanel(const Session &session, QWidget *parent)
         placeUnderline();
         emit scrolled();
     });
-    connect(m_rows, &SheetSurface::wheelTurned, this,
-            [this](QWheelEvent *event) { QApplication::sendEvent(m_scroll, event); });
+    for (SheetSurface *surface : {m_header, m_rows, m_summary}) {
+        connect(surface, &SheetSurface::wheelTurned, this, [this, surface](QWheelEvent *event) {
+            if (event->modifiers() & Qt::ControlModifier) {
+                if (const int turned = event->angleDelta().y(); turned != 0)
+                    emit zoomStepped(turned > 0 ? 1 : -1);
+                event->accept();
+            } else if (surface == m_rows) {
+                QApplication::sendEvent(m_scroll, event);
+            }
+        });
+    }
 
     m_underline->setObjectName(u"U_BAR"_s);
     m_underline->setAutoFillBackground(true);
@@ -61,11 +71,31 @@ SheetPanel::SheetPanel(const Session &session, QWidget *parent)
     m_underline->hide();
 }
 
+int SheetPanel::x(int twips) const
+{
+    return twipsToPixels(twips, logicalDpiX() * m_zoom / 100.0);
+}
+
+int SheetPanel::y(int twips) const
+{
+    return twipsToPixels(twips, logicalDpiY() * m_zoom / 100.0);
+}
+
+void SheetPanel::setZoom(int percent)
+{
+    m_zoom = percent;
+    for (SheetSurface *surface : {m_header, m_rows, m_summary})
+        surface->setZoom(percent / 100.0);
+    layoutSheet(m_windowHeight);
+}
+
+// The rows take what the window's height leaves, counted in the sheet's own
+// twips: at a larger zoom fewer rows fit.
 void SheetPanel::layoutSheet(int windowHeight)
 {
-    const auto x = [this](int twips) { return twipsToPixels(twips, logicalDpiX()); };
-    const auto y = [this](int twips) { return twipsToPixels(twips, logicalDpiY()); };
-    m_visibleRows = std::max(1, (windowHeight - HeaderHeight - SummaryHeight - ReservedHeight) / RowHeight);
+    m_windowHeight = windowHeight;
+    const int sheetHeight = int((windowHeight - ReservedHeight) * 100.0 / m_zoom);
+    m_visibleRows = std::max(1, (sheetHeight - HeaderHeight - SummaryHeight) / RowHeight);
     const int rowsTop = HeaderHeight - SurfaceOverlap;
     const int rowsHeight = m_visibleRows * RowHeight + RowsExtra;
     const int summaryTop = rowsTop + rowsHeight - SurfaceOverlap;
@@ -83,7 +113,17 @@ void SheetPanel::layoutSheet(int windowHeight)
 
 int SheetPanel::preferredWidth() const
 {
-    return twipsToPixels(Width, logicalDpiX()) + m_scroll->sizeHint().width();
+    return x(Width) + m_scroll->sizeHint().width();
+}
+
+int SheetPanel::fittingZoom(int roomWidth) const
+{
+    const int byWidth =
+        SheetZoom::fitting(roomWidth - m_scroll->sizeHint().width(), twipsToPixels(Width, logicalDpiX()));
+    const int rows = std::min<int>(m_session.Register.PupilCount + 1, PupilWorkingLimit);
+    const int byHeight =
+        SheetZoom::fitting(m_windowHeight - ReservedHeight, HeaderHeight + SummaryHeight + rows * RowHeight);
+    return std::min(byWidth, byHeight);
 }
 
 void SheetPanel::refresh()

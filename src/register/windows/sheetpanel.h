@@ -25,9 +25,15 @@ public:
     // LayoutSheet: fits the rows to a window `windowHeight` twips high and
     // scrolls back to the top.
     void layoutSheet(int windowHeight);
+    // Draws the sheet `percent` % of its designed size and lays it out again.
+    void setZoom(int percent);
+    int zoom() const { return m_zoom; }
     int visibleRows() const { return m_visibleRows; }
-    // The panel's width in pixels: the sheet and its scroll bar.
+    // The panel's width in pixels at the zoom: the sheet and its scroll bar.
     int preferredWidth() const;
+    // The largest zoom at which the sheet fits `roomWidth` pixels across and
+    // every pupil row (and the empty row under them) fits the window's height.
+    int fittingZoom(int roomWidth) const;
 
     // Redraws the three surfaces and sets the scroll bar's range.
     void refresh();
@@ -45,11 +51,15 @@ public:
 
 signals:
     void scrolled();
+    // Ctrl and the wheel: +1 to zoom in, -1 to zoom out.
+    void zoomStepped(int step);
 
 private:
     // The rows and the cell cursor over them.
     void paintRows(SheetCanvas &canvas) const;
     void placeUnderline();
+    int x(int twips) const;
+    int y(int twips) const;
 
     const Session &m_session;
     SheetSurface *m_header;
@@ -58,6 +68,8 @@ private:
     QScrollBar *m_scroll;
     QFrame *m_underline;
     int m_visibleRows = 1;
+    int m_windowHeight = 0;
+    int m_zoom = 100;
     int m_underlineRow = -1;
     int m_highlightedRow = -1;
     SheetCursor m_cursor;

@@ -20,24 +20,33 @@ void SheetSurface::setOrigin(int twips)
     update();
 }
 
+void SheetSurface::setZoom(double zoom)
+{
+    if (m_zoom == zoom)
+        return;
+    m_zoom = zoom;
+    update();
+}
+
 QPoint SheetSurface::toTwips(QPointF pixels) const
 {
-    return {pixelsToTwips(pixels.x(), logicalDpiX()), pixelsToTwips(pixels.y(), logicalDpiY()) + m_origin};
+    return {pixelsToTwips(pixels.x(), logicalDpiX() * m_zoom),
+            pixelsToTwips(pixels.y(), logicalDpiY() * m_zoom) + m_origin};
 }
 
 int SheetSurface::twipsToY(int sheetY) const
 {
-    return twipsToPixels(sheetY - m_origin, logicalDpiY());
+    return twipsToPixels(sheetY - m_origin, logicalDpiY() * m_zoom);
 }
 
 int SheetSurface::twipsToX(int sheetX) const
 {
-    return twipsToPixels(sheetX, logicalDpiX());
+    return twipsToPixels(sheetX, logicalDpiX() * m_zoom);
 }
 
 int SheetSurface::toPixels(int twips) const
 {
-    return twipsToPixels(twips, logicalDpiY());
+    return twipsToPixels(twips, logicalDpiY() * m_zoom);
 }
 
 void SheetSurface::paintEvent(QPaintEvent *event)
@@ -46,7 +55,7 @@ void SheetSurface::paintEvent(QPaintEvent *event)
     painter.fillRect(event->rect(), Qt::white);
     if (!m_paint)
         return;
-    PainterCanvas canvas(painter, logicalDpiX(), logicalDpiY(), m_origin, m_texts);
+    PainterCanvas canvas(painter, logicalDpiX(), logicalDpiY(), m_origin, m_texts, m_zoom);
     m_paint(canvas);
 }
 

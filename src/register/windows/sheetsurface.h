@@ -7,8 +7,8 @@
 #include <functional>
 
 // One picture surface of the register sheet (K_LIST, D_LIST or C_LIST): it
-// paints its routine in twips, with the top of its coordinates at `origin`
-// twips, and reports clicks in the same coordinates.
+// paints its routine in twips, enlarged by the zoom, with the top of its
+// coordinates at `origin` twips, and reports clicks in the same coordinates.
 class SheetSurface : public QWidget
 {
     Q_OBJECT
@@ -21,8 +21,10 @@ public:
     void setPaintRoutine(PaintRoutine routine) { m_paint = std::move(routine); }
     void setOrigin(int twips);
     int origin() const { return m_origin; }
+    void setZoom(double zoom);
+    double zoom() const { return m_zoom; }
 
-    // Sheet twips ↔ this widget's pixels (origin included).
+    // Sheet twips ↔ this widget's pixels (origin and zoom included).
     QPoint toTwips(QPointF pixels) const;
     int twipsToY(int sheetY) const;
     int twipsToX(int sheetX) const;
@@ -47,5 +49,6 @@ private:
     PaintRoutine m_paint;
     SheetTextCache m_texts;
     int m_origin = 0;
+    double m_zoom = 1;
     bool m_pressed = false;
 };

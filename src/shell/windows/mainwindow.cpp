@@ -68,6 +68,9 @@ MainWindow::MainWindow(Session &session, Platform &platform, QWidget *parent)
     layout->addWidget(m_documents, 1);
     setCentralWidget(central);
     statusBar()->setObjectName(u"STATUS"_s);
+    m_zoomLabel = new QLabel(this);
+    m_zoomLabel->setObjectName(u"ZOOM"_s);
+    statusBar()->addPermanentWidget(m_zoomLabel);
     showDocumentButtons(Document::None);
 }
 
@@ -98,6 +101,8 @@ void MainWindow::createMenus()
             &MainWindow::runEnvironmentCommand);
     connect(addItem(settings, u"M0_CLASS_SET"_s, u"クラス設定"_s), &QAction::triggered, this,
             &MainWindow::openClassListWindow);
+
+    m_viewMenu = addMenu(u"M_VIEW"_s, u"表示"_s);
 
     QMenu *help = addMenu(u"M_HELP"_s, u"ヘルプ"_s);
     connect(addItem(help, u"M3_HELP"_s, u"トピックの検索"_s), &QAction::triggered, this, &MainWindow::showHelp);
@@ -149,6 +154,9 @@ void MainWindow::showDocumentButtons(Document document)
     m_rosterButton->setEnabled(editor);
     m_printButton->setEnabled(document != Document::None);
     m_closeButton->setEnabled(document != Document::None);
+    const bool sheet = editor || document == Document::ReadOnlyRegister;
+    m_viewMenu->setEnabled(sheet);
+    m_zoomLabel->setVisible(sheet);
 }
 
 void MainWindow::setBusyPointer(bool busy)
@@ -287,6 +295,10 @@ void MainWindow::openRegisterEditor(MonthAccess access)
         QMdiSubWindow *window = m_documents->addSubWindow(editor);
         window->setAttribute(Qt::WA_DeleteOnClose);
         connect(editor, &RollForm::closed, this, [this] { showDocumentButtons(Document::None); });
+        const auto showZoom = [this](int percent) { m_zoomLabel->setText(u"表示 %1%"_s.arg(percent)); };
+        connect(editor, &RollForm::zoomChanged, m_zoomLabel, showZoom);
+        showZoom(editor->zoom());
+        m_viewMenu->addActions(editor->zoomActions());
         m_editor = editor;
         window->showMaximized();
         showDocumentButtons(readOnly ? Document::ReadOnlyRegister : Document::RegisterEditor);

@@ -12,6 +12,7 @@ class HelpWindow;
 class InstanceLock;
 class QLabel;
 class QMdiArea;
+class QMenu;
 class QPushButton;
 class RollForm;
 class RollTotal;
@@ -98,6 +99,8 @@ private:
     QPointer<HelpWindow> m_help;
     QLabel *m_periodLabel = nullptr; // Label1
     QLabel *m_classLabel = nullptr;  // Label2
+    QMenu *m_viewMenu = nullptr;     // the register editor's zoom
+    QLabel *m_zoomLabel = nullptr;
     QPushButton *m_holidayButton = nullptr;
     QPushButton *m_rosterButton = nullptr;
     QPushButton *m_printButton = nullptr;
