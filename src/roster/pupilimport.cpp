@@ -4,6 +4,25 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
+QString importSummary(const PupilImport &import)
+{
+    const auto count = [&](const QString &sex) {
+        return std::count_if(import.pupils.begin(), import.pupils.end(),
+                             [&](const PupilRecord &pupil) { return pupil.Sex.trimmed() == sex; });
+    };
+    const qsizetype all = import.pupils.size();
+    if (all == 0)
+        return {};
+    const qsizetype boys = count(u"男"_s);
+    const qsizetype girls = count(u"女"_s);
+    QString bySex = u"男%1名・女%2名"_s.arg(boys).arg(girls);
+    if (const qsizetype unknown = all - boys - girls; unknown > 0)
+        bySex += u"・性別なし%1名"_s.arg(unknown);
+    return u"%1名を読み込みました（%2）"_s.arg(all).arg(bySex);
+}
+
 void applyImport(RegisterMonth &month, const PupilImport &import)
 {
     if (import.teacherName)

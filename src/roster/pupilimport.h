@@ -52,6 +52,11 @@ struct PupilImport
     QString unreadableFile;
 };
 
+// What an import read, as the roster window tells it: "30名を読み込みました
+// （男15名・女15名）"; pupils without a sex are counted apart. Empty when it
+// read no one.
+QString importSummary(const PupilImport &import);
+
 // Puts the import into `month`: appends the rows, or replaces the list.
 void applyImport(RegisterMonth &month, const PupilImport &import);
 

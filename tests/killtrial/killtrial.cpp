@@ -290,7 +290,7 @@ void Trial::check(const QString &log, qint64 killedAt)
         for (const Step &step : steps) {
             if (step.at > open->at)
                 break;
-            offered = offered || (step.kind == u"prompt"_s && step.text == RecoveryPrompt);
+            offered = offered || (step.kind == u"prompt"_s && step.text.endsWith(RecoveryPrompt));
         }
         if (offered != m_expectOffer)
             fail(true, offered ? u"recovery offered without cause"_s : u"recovery not offered"_s);

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -234,11 +235,16 @@ private slots:
         DialogFixture::saveTo(dialog, path, proposed);
         DialogFixture::click(dialog, u"OPB2"_s);
         DialogFixture::click(dialog, u"B_PDF"_s);
-        QCOMPARE(proposed, u"2019_5_1年2組_裏.pdf"_s);
+        QCOMPARE(QFileInfo(proposed).fileName(), u"2019_5_1年2組_裏.pdf"_s);
         QFile pdf(path);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(pdf.readAll().count("/Type /Page\n"), 1);
         QVERIFY(f.test.prompts.messages.isEmpty());
+        QCOMPARE(f.test.prompts.statusTexts, QStringList{u"保存しました: "_s + QDir::toNativeSeparators(path)});
+
+        // The next save starts in the folder saved in.
+        DialogFixture::click(dialog, u"B_PDF"_s);
+        QCOMPARE(proposed, f.test.folder.filePath(u"2019_5_1年2組_裏.pdf"_s));
     }
 
     // The class's school year in one PDF: April's 20 pupils on front and back,

@@ -89,6 +89,7 @@ private slots:
         QVERIFY(!window.roster->isVisible());
         QCOMPARE(window.pupils(), (QStringList{u"児童1"_s, u"山田　太郎"_s, u"髙橋　花子"_s}));
         QCOMPARE(window.session.Register.Pupils[2].Sex, u"男"_s);
+        QCOMPARE(window.test.prompts.statusTexts, QStringList{u"2名を読み込みました（男2名・女0名）"_s});
 
         window.undo();
         QCOMPARE(window.pupils(), QStringList{u"児童1"_s});

@@ -20,7 +20,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString HeldMessage = u"この出席簿は他のパソコンで開かれています"_s;
-const QString RecoveryQuestion = u"前回正常に終了しなかったため、保存されていない入力があります。復元しますか？"_s;
+const QString RecoveryQuestion =
+    u"1年2組 令和8年11月の出席簿は、前回正常に終了しなかったため、保存されていない入力があります。復元しますか？"_s;
 
 // One computer of the school: its own session and main window on the shared data folder.
 struct Computer

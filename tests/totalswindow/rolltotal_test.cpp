@@ -127,8 +127,8 @@ private slots:
         QCOMPARE(window.findChild<QLabel *>(u"LONG_ABSENCE"_s)->text(), u"長期欠席（30日以上）: 1名"_s);
     }
 
-    // CSV保存 proposes a file in the class folder named after the period and
-    // writes the chosen layout there.
+    // CSV保存 proposes a file named after the period, in the folder saved in
+    // last, writes the chosen layout there and says where.
     void csvOfTheShownTerm()
     {
         TotalsWindowFixture fixture;
@@ -141,10 +141,11 @@ private slots:
         QTest::mouseClick(window.findChild<QRadioButton *>(u"OPT1_2"_s), Qt::LeftButton);
         const QString path = fixture.test.folder.filePath(u"out.csv"_s);
         fixture.test.prompts.fileNames.push_back(path);
+        fixture.test.store.setValue(u"SAVE"_s, u"Folder"_s, fixture.test.folder.path());
         records->trigger();
         QCOMPARE(fixture.test.prompts.proposedPaths,
-                 QStringList{
-                     QDir(fixture.session.State.MonthFolder).filePath(u"平成16年度_３学期_1年2組_指導要録用.csv"_s)});
+                 QStringList{fixture.test.folder.filePath(u"平成16年度_３学期_1年2組_指導要録用.csv"_s)});
+        QCOMPARE(fixture.test.prompts.statusTexts, QStringList{u"保存しました: "_s + QDir::toNativeSeparators(path)});
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QVERIFY(saved.readAll().endsWith("2,,\x8E\x99\x93\xB6\x32,\x92\x6A,31,0,31,0,31\r\n"));

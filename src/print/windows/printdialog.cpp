@@ -13,6 +13,7 @@
 #include "ui/dialogparts.h"
 #include "ui/platform.h"
 #include "ui/programlook.h"
+#include "ui/savefolder.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -279,15 +280,14 @@ void PrintDialog::showPreview()
 QString PrintDialog::proposedPdfName(qint16 side) const
 {
     const AppState &state = m_session.State;
-    return inClassFolder(u"%1_%2_%3_%4.pdf"_s.arg(JapaneseEra::gregorianFromHeisei(state.HeiseiYear))
-                             .arg(state.Month)
-                             .arg(state.ClassTitle.trimmed(), sideCaption(side)));
+    return proposedPath(u"%1_%2_%3_%4.pdf"_s.arg(JapaneseEra::gregorianFromHeisei(state.HeiseiYear))
+                            .arg(state.Month)
+                            .arg(state.ClassTitle.trimmed(), sideCaption(side)));
 }
 
-QString PrintDialog::inClassFolder(const QString &fileName) const
+QString PrintDialog::proposedPath(const QString &fileName) const
 {
-    const QDir folder(m_session.State.MonthFolder);
-    return !m_session.State.MonthFolder.isEmpty() && folder.exists() ? folder.filePath(fileName) : fileName;
+    return proposedSavePath(m_platform, fileName);
 }
 
 void PrintDialog::saveAsPdf()
@@ -305,9 +305,12 @@ void PrintDialog::saveAsPdf()
                                  ? writeFileAtomically(path, pdf.bytes(), WriteTarget::UserOutput)
                                  : SaveResult{false, path, QString(), false};
     m_printing = false;
-    if (!saved.ok)
+    if (!saved.ok) {
         tell(m_platform, this, u"PDFを保存できませんでした\n"_s + QDir::toNativeSeparators(path) + u'\n' + saved.error,
              PromptIcon::Warning);
+        return;
+    }
+    noteSaved(m_platform, this, path);
 }
 
 void PrintDialog::saveYearAsPdf()
@@ -317,7 +320,7 @@ void PrintDialog::saveYearAsPdf()
     const AppState &state = m_session.State;
     const int schoolYear = schoolYearOf({JapaneseEra::gregorianFromHeisei(state.HeiseiYear), state.Month});
     const QString path =
-        m_chooseSavePath(this, inClassFolder(u"%1_%2.pdf"_s.arg(schoolYear).arg(state.ClassTitle.trimmed())));
+        m_chooseSavePath(this, proposedPath(u"%1_%2.pdf"_s.arg(schoolYear).arg(state.ClassTitle.trimmed())));
     if (path.isEmpty())
         return;
     m_printing = true;
@@ -334,6 +337,8 @@ void PrintDialog::saveYearAsPdf()
              PromptIcon::Warning);
     else if (!saved)
         tell(m_platform, this, u"PDFを保存できませんでした\n"_s + QDir::toNativeSeparators(path), PromptIcon::Warning);
+    else
+        noteSaved(m_platform, this, path);
 }
 
 void PrintDialog::done(int result)

@@ -56,8 +56,8 @@ private:
     PrintJob previewJob() const;
     void run(PrintJob job);
     QString proposedPdfName(qint16 side) const;
-    // `fileName` in the class's folder of the school year, where it exists.
-    QString inClassFolder(const QString &fileName) const;
+    // Where a save dialog proposes `fileName`: the documents folder, then the folder saved in last.
+    QString proposedPath(const QString &fileName) const;
 
     Session &m_session;
     PrintDestination &m_destination;

@@ -56,11 +56,13 @@ std::optional<MonthAccess> claimMonth(Platform &platform, QWidget *parent, const
                              + QDir::toNativeSeparators(MonthLock::lockPath(monthPath)));
 }
 
-bool offerRecovery(Platform &platform, QWidget *parent, const QString &monthPath, RegisterMonth &month)
+bool offerRecovery(Platform &platform, QWidget *parent, const QString &monthPath, const QString &monthTitle,
+                   RegisterMonth &month)
 {
     if (!MonthRecovery::isPending(monthPath))
         return false;
-    const PromptMessage question{RecoveryQuestion, ProgramTitle, PromptIcon::Question, PromptButtons::YesNo};
+    const PromptMessage question{monthTitle + u"の出席簿は、"_s + RecoveryQuestion, ProgramTitle, PromptIcon::Question,
+                                 PromptButtons::YesNo};
     if (platform.prompts.ask(parent, question) == PromptAnswer::Yes) {
         RegisterMonth recovered;
         if (MonthRecovery::load(monthPath, recovered).ok()) {

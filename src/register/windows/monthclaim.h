@@ -15,6 +15,8 @@ struct RegisterMonth;
 std::optional<MonthAccess> claimMonth(Platform &platform, QWidget *parent, const QString &monthPath);
 
 // When the month has entries of a run that ended without closing, asks whether
-// to restore them: yes loads them into `month`, no keeps them aside. True when
-// `month` holds the restored entries.
-bool offerRecovery(Platform &platform, QWidget *parent, const QString &monthPath, RegisterMonth &month);
+// to restore them, naming the month (`monthTitle`, such as "1年2組 令和8年4月"):
+// yes loads them into `month`, no keeps them aside. True when `month` holds
+// the restored entries.
+bool offerRecovery(Platform &platform, QWidget *parent, const QString &monthPath, const QString &monthTitle,
+                   RegisterMonth &month);

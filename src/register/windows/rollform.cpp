@@ -66,6 +66,7 @@ constexpr int OpeningHeight = 10500;
 const QString ZoomSection = u"ROLL_FORM"_s;
 const QString ZoomKey = u"Zoom"_s;
 
+const QString ReadOnlyNote = u"読み取り専用で開いています"_s;
 const QString UndrawableMessage = u"表示出来ないデータが含まれていました"_s;
 const QString OutsideEnrolmentQuestion = u"在籍していない日（転入学の前、または転学などの後）に記録があります。\n"
                                          u"この記録も集計に数えられます。消去しますか？"_s;
@@ -264,7 +265,7 @@ void RollForm::keepRecovery()
 // that changes the month is offered.
 void RollForm::preventChanges()
 {
-    setWindowTitle(m_session.State.ClassTitle + u"（読み取り専用）"_s);
+    setWindowTitle(m_session.State.ClassTitle + u"（"_s + ReadOnlyNote + u"）"_s);
     m_teacher->setReadOnly(true);
     for (const QString &name : {u"B_DEL"_s, u"B_UP"_s, u"B_DOWN"_s})
         findChild<QPushButton *>(name)->setEnabled(false);
@@ -335,8 +336,10 @@ void RollForm::clickSheet(QPoint at)
 
 void RollForm::act(const SheetHit &hit)
 {
-    if (m_access.readOnly && hit.target != SheetHit::Target::Number)
+    if (m_access.readOnly && hit.target != SheetHit::Target::Number) {
+        m_platform.prompts.showStatus(this, ReadOnlyNote);
         return;
+    }
     PupilRecord &pupil = m_session.Register.Pupils[hit.row];
     switch (hit.target) {
     case SheetHit::Target::Number:
@@ -425,8 +428,12 @@ void RollForm::clearCursorMark()
     const SheetCursor::Bounds bounds = m_sheet->cursorBounds();
     const SheetCursor &cursor = m_sheet->cellCursor();
     const int day = cursor.column - bounds.leadingColumns;
-    if (m_access.readOnly || day < 0 || cursor.row >= m_session.Register.PupilCount)
+    if (day < 0 || cursor.row >= m_session.Register.PupilCount)
         return;
+    if (m_access.readOnly) {
+        m_platform.prompts.showStatus(this, ReadOnlyNote);
+        return;
+    }
     m_session.Register.Pupils[cursor.row].Marks[day].clear();
     RefreshSheet();
 }

@@ -217,6 +217,8 @@ void RosterForm::apply(const PupilImport &import)
 {
     applyImport(m_session.Register, import);
     showMessages(m_platform, this, import.messages);
+    if (const QString summary = importSummary(import); !summary.isEmpty())
+        m_platform.prompts.showStatus(this, summary);
 }
 
 OptionalWindowPosition RosterForm::storedPosition() const

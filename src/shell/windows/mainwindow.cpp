@@ -154,6 +154,10 @@ void MainWindow::showDocumentButtons(Document document)
     m_rosterButton->setEnabled(editor);
     m_printButton->setEnabled(document != Document::None);
     m_closeButton->setEnabled(document != Document::None);
+    if (document == Document::None) {
+        m_periodLabel->clear();
+        m_classLabel->clear();
+    }
     const bool sheet = editor || document == Document::ReadOnlyRegister;
     m_viewMenu->setEnabled(sheet);
     m_zoomLabel->setVisible(sheet);
@@ -253,10 +257,13 @@ void MainWindow::openMonth()
     std::optional<MonthAccess> access = claimMonth(m_platform, this, path);
     if (!access)
         return;
-    const bool recovered = !access->readOnly && offerRecovery(m_platform, this, path, m_session.Register);
+    const QString period = JapaneseEra::monthTitle(JapaneseEra::gregorianFromHeisei(state.HeiseiYear), state.Month);
+    const bool recovered =
+        !access->readOnly
+        && offerRecovery(m_platform, this, path, state.ClassTitle + u' ' + period, m_session.Register);
     if (!recovered && !loadMonthFile(path))
         return;
-    m_periodLabel->setText(JapaneseEra::monthTitle(JapaneseEra::gregorianFromHeisei(state.HeiseiYear), state.Month));
+    m_periodLabel->setText(period);
     m_classLabel->setText(state.ClassTitle);
     if (m_session.Register.HolidayCount == 0)
         tell(m_platform, this, u"休日設定をしてください"_s);

@@ -9,6 +9,7 @@
 #include "totalssurface.h"
 #include "ui/documentwindow.h"
 #include "ui/platform.h"
+#include "ui/savefolder.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -190,13 +191,11 @@ void RollTotal::showEvent(QShowEvent *event)
     }
 }
 
-// <school year>_<term>_<class>[_指導要録用].<suffix> in the class folder.
-QString RollTotal::proposedPath(const QString &suffix) const
+// <school year>_<term>_<class>[_指導要録用].<suffix>
+QString RollTotal::fileName(const QString &suffix) const
 {
-    const AppState &state = m_session.State;
-    const QString name = JapaneseEra::schoolYearTitle(m_totals.schoolYear) + u'_'
-                         + TotalsText::termCaption(m_totals.term) + u'_' + state.ClassTitle.trimmed() + suffix;
-    return QDir(state.MonthFolder).filePath(name);
+    return JapaneseEra::schoolYearTitle(m_totals.schoolYear) + u'_' + TotalsText::termCaption(m_totals.term) + u'_'
+           + m_session.State.ClassTitle.trimmed() + suffix;
 }
 
 QString RollTotal::askFileName(const QString &caption, const QString &suffix, const QString &filter)
@@ -205,7 +204,7 @@ QString RollTotal::askFileName(const QString &caption, const QString &suffix, co
         tell(m_platform, this, u"保存するデータが有りません"_s);
         return {};
     }
-    return m_platform.prompts.saveFileName(this, caption, proposedPath(suffix), filter);
+    return m_platform.prompts.saveFileName(this, caption, proposedSavePath(m_platform, fileName(suffix)), filter);
 }
 
 void RollTotal::askAndSaveCsv(TotalsCsv::Layout layout)
@@ -238,7 +237,9 @@ bool RollTotal::savePdf(const QString &path)
 
 bool RollTotal::report(const SaveResult &result)
 {
-    if (!result.ok) {
+    if (result.ok) {
+        noteSaved(m_platform, this, result.path);
+    } else {
         QString text = u"ファイルの保存に失敗しました\n"_s + QDir::toNativeSeparators(result.path);
         if (!result.error.isEmpty())
             text += u'\n' + result.error;

@@ -57,7 +57,7 @@ private:
     void buildOptions();
     void buildCsvButton();
     void setScrollRange();
-    QString proposedPath(const QString &suffix) const;
+    QString fileName(const QString &suffix) const;
     // The file chosen for the shown totals; empty when there are none or the user cancels.
     QString askFileName(const QString &caption, const QString &suffix, const QString &filter);
     void askAndSaveCsv(TotalsCsv::Layout layout);
