@@ -60,7 +60,8 @@ QString missingText(const QString &era, int eraYear, const QString &period)
     const std::optional<Span> span = spanOf(era);
     if (!span)
         return text;
-    text += u"。"_s + era + u"は"_s + dateText(span->first) + u"から"_s;
+    // One sentence a line, so that a message box never wraps in the middle of a word.
+    text += u"。\n"_s + era + u"は"_s + dateText(span->first) + u"から"_s;
     if (span->last.isValid())
         text += dateText(span->last) + u"まで"_s;
     return text + u"です"_s;
@@ -137,7 +138,7 @@ QString missingSchoolYearText(const QString &era, int eraYear)
 
 QString yearText(int eraYear)
 {
-    return eraYear == 1 ? u"元"_s : QString::number(eraYear);
+    return eraYear == 1 ? FirstYear : QString::number(eraYear);
 }
 
 QString monthTitle(int gregorianYear, int month)
@@ -155,6 +156,8 @@ QString schoolYearTitle(int gregorianYear)
 std::optional<int> parseYearInput(const QString &text, const QString &era)
 {
     const QString digits = text.trimmed();
+    if (digits == FirstYear)
+        return gregorianYear(era, 1);
     if (digits.isEmpty() || digits.size() > 4)
         return std::nullopt;
     for (const QChar c : digits) {

@@ -58,15 +58,16 @@ bool schoolYearLiesInEra(const QString &era, int gregorianYear);
 QString missingMonthText(const QString &era, int eraYear, int month);
 QString missingSchoolYearText(const QString &era, int eraYear);
 
-// Year 1 of an era is written 元 in titles and messages.
+// Year 1 of an era is written 元 in titles and messages, and may be typed so.
+inline const QString FirstYear = QStringLiteral("元");
 QString yearText(int eraYear);
 // "令和元年5月", "平成16年4月".
 QString monthTitle(int gregorianYear, int month);
 // "令和元年度", "平成16年度".
 QString schoolYearTitle(int gregorianYear);
 
-// A year typed into an entry box: four digits are a Gregorian year, fewer are
-// a year of `era`. The Gregorian year, or nullopt for anything but digits.
+// A year typed into an entry box: four digits are a Gregorian year, fewer (or
+// "元") are a year of `era`. The Gregorian year, or nullopt for anything else.
 std::optional<int> parseYearInput(const QString &text, const QString &era);
 
 } // namespace JapaneseEra

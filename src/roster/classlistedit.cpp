@@ -2,7 +2,6 @@
 
 #include "classtitle.h"
 #include "data/cp932.h"
-#include "register/gradeinput.h"
 
 #include <algorithm>
 #include <tuple>
@@ -64,6 +63,16 @@ QString titleOf(const ClassInput &input)
     }
 }
 
+// A grade box holds one digit from 1 to 9, full-width or not: its number, or
+// nothing for any other text.
+std::optional<qint16> gradeOf(const QString &text)
+{
+    const QString digit = text.normalized(QString::NormalizationForm_KC);
+    if (digit.size() != 1 || digit[0] < u'1' || digit[0] > u'9')
+        return std::nullopt;
+    return qint16(digit[0].unicode() - u'0');
+}
+
 // Rank of a kind in the list: ordinary, multi-grade, special-support.
 int rankOf(qint16 kind)
 {
@@ -89,10 +98,10 @@ ClassFromInput classFromInput(const ClassInput &typed)
                            multiGrade ? QString() : boxText(typed.className), special ? typed.category : QString()};
     if (const QString missing = missingBoxesMessage(input); !missing.isEmpty())
         return {std::nullopt, missing};
-    const auto grade = GradeInput::parse(input.gradeText);
-    const auto grade2 = GradeInput::parse(input.grade2Text);
+    const auto grade = special ? std::optional<qint16>(0) : gradeOf(input.gradeText);
+    const auto grade2 = multiGrade ? gradeOf(input.grade2Text) : std::optional<qint16>(0);
     if (!grade || !grade2)
-        return {std::nullopt, GradeInput::refusal()};
+        return {std::nullopt, u"学年は1から9までの数字で入力してください"_s};
     ClassEntry entry{input.kind, *grade, *grade2, input.className, input.category, titleOf(input)};
     if (const auto unsafe = ClassTitle::unsafeReason(entry.Title))
         return {std::nullopt, *unsafe};

@@ -32,11 +32,10 @@ struct ClassFromInput
     QString refusal; // the message when entry is empty
 };
 
-// The class the boxes describe. Grades are the leading numbers of their texts
-// rounded half to even (" 3" and "3.4" give 3); the title is built from the
-// texts as typed, without the blanks around them. Refused with the window's
-// message when a box the kind needs is empty, a grade is out of range or the
-// title could not be a folder name.
+// The class the boxes describe. A grade is one digit from 1 to 9 ("3" or
+// "３"); the title is built from the texts as typed, without the blanks around
+// them. Refused with the window's message when a box the kind needs is empty,
+// a grade is anything else or the title could not be a folder name.
 ClassFromInput classFromInput(const ClassInput &input);
 
 // Appends `entry`; the message when the list is full or already has a class

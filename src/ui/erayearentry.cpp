@@ -19,7 +19,7 @@ EraYearEntry::EraYearEntry(QWidget *parent)
     m_year = new QLineEdit(this);
     m_year->setObjectName(u"T_Y"_s);
     m_year->setMaxLength(4);
-    m_year->setValidator(new QRegularExpressionValidator(QRegularExpression(u"[0-9]*"_s), m_year));
+    m_year->setValidator(new QRegularExpressionValidator(QRegularExpression(u"元|[0-9]*"_s), m_year));
     m_year->setAlignment(Qt::AlignRight);
     m_year->setFixedWidth(m_year->fontMetrics().horizontalAdvance(u"0000"_s) + 16);
     m_year->setToolTip(u"年号の年（4桁なら西暦）"_s);
@@ -88,6 +88,12 @@ void EraYearEntry::followSchoolYear()
     showInEra(shown.era, shown.year);
 }
 
+int EraYearEntry::typedEraYear() const
+{
+    const QString typed = m_year->text().trimmed();
+    return typed == JapaneseEra::FirstYear ? 1 : typed.toInt();
+}
+
 std::optional<int> EraYearEntry::gregorianYear() const
 {
     if (m_gregorian)
@@ -100,7 +106,7 @@ QString EraYearEntry::monthRefusal(int month) const
     const std::optional<int> year = gregorianYear();
     if (yearIsGregorian() || !year || JapaneseEra::monthLiesInEra(m_era->currentText(), *year, month))
         return {};
-    return JapaneseEra::missingMonthText(m_era->currentText(), m_year->text().trimmed().toInt(), month);
+    return JapaneseEra::missingMonthText(m_era->currentText(), typedEraYear(), month);
 }
 
 QString EraYearEntry::schoolYearRefusal() const
@@ -108,5 +114,5 @@ QString EraYearEntry::schoolYearRefusal() const
     const std::optional<int> year = gregorianYear();
     if (yearIsGregorian() || !year || JapaneseEra::schoolYearLiesInEra(m_era->currentText(), *year))
         return {};
-    return JapaneseEra::missingSchoolYearText(m_era->currentText(), m_year->text().trimmed().toInt());
+    return JapaneseEra::missingSchoolYearText(m_era->currentText(), typedEraYear());
 }

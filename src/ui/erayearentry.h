@@ -41,6 +41,7 @@ public:
 private:
     void showInEra(const QString &era, int eraYear);
     bool yearIsGregorian() const;
+    int typedEraYear() const;
     // Four digits just typed become the Gregorian year that the era follows.
     void takeTypedGregorianYear();
 

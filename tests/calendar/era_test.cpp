@@ -75,8 +75,8 @@ private slots:
         QTest::addColumn<int>("year");
         QTest::addColumn<int>("month");       // 0: the school year beginning in April
         QTest::addColumn<QString>("refusal"); // empty: the era has it
-        const QString reiwaStart = u"。令和は2019年5月1日からです"_s;
-        const QString heiseiSpan = u"。平成は1989年1月8日から2019年4月30日までです"_s;
+        const QString reiwaStart = u"。\n令和は2019年5月1日からです"_s;
+        const QString heiseiSpan = u"。\n平成は1989年1月8日から2019年4月30日までです"_s;
         QTest::newRow("平成31年4月") << u"平成"_s << 2019 << 4 << QString();
         QTest::newRow("平成31年5月") << u"平成"_s << 2019 << 5 << u"平成31年5月はありません"_s + heiseiSpan;
         QTest::newRow("令和元年4月") << u"令和"_s << 2019 << 4 << u"令和元年4月はありません"_s + reiwaStart;
@@ -113,6 +113,9 @@ private slots:
         QTest::addColumn<QString>("era");
         QTest::addColumn<int>("gregorian"); // 0 = refused
         QTest::newRow("令和 1") << u"1"_s << u"令和"_s << 2019;
+        QTest::newRow("令和 元") << u"元"_s << u"令和"_s << 2019;
+        QTest::newRow("平成 元 with blanks") << u" 元 "_s << u"平成"_s << 1989;
+        QTest::newRow("元年") << u"元年"_s << u"平成"_s << 0;
         QTest::newRow("令和 8 with blanks") << u" 8 "_s << u"令和"_s << 2026;
         QTest::newRow("平成 16") << u"16"_s << u"平成"_s << 2004;
         QTest::newRow("平成 31") << u"31"_s << u"平成"_s << 2019;

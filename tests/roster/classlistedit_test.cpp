@@ -51,7 +51,10 @@ private slots:
         QTest::newRow("multi-grade") << 2 << u"1"_s << u"2"_s << u"1"_s << QString() << u"1・2年"_s << 1 << 2;
         QTest::newRow("blank before grade")
             << 0 << u" 3"_s << QString() << u"1"_s << QString() << u"3年1組"_s << 3 << 0;
-        QTest::newRow("decimal grade") << 0 << u"3.4"_s << QString() << u"1"_s << QString() << u"3.4年1組"_s << 3 << 0;
+        const QString oneDigit = u"学年は1から9までの数字で入力してください"_s;
+        QTest::newRow("decimal grade") << 0 << u"3.4"_s << QString() << u"1"_s << QString() << oneDigit << -1 << -1;
+        QTest::newRow("letter grade") << 0 << u"x"_s << QString() << u"3"_s << QString() << oneDigit << -1 << -1;
+        QTest::newRow("grade 0") << 2 << u"0"_s << u"1"_s << QString() << QString() << oneDigit << -1 << -1;
         QTest::newRow("full-width") << 2 << u"５"_s << u"６"_s << QString() << QString() << u"５・６年"_s << 5 << 6;
 
         const QString gradeAndClass = u"学年クラスを設定してください"_s;
@@ -63,8 +66,7 @@ private slots:
                                                   << u"種別クラス名を設定してください"_s << -1 << -1;
         QTest::newRow("multi-grade with one grade")
             << 2 << u"1"_s << QString() << QString() << QString() << u"学年を設定してください"_s << -1 << -1;
-        QTest::newRow("grade out of range") << 0 << u"100"_s << QString() << u"1"_s << QString()
-                                            << u"学年は0から99までの数で入力してください"_s << -1 << -1;
+        QTest::newRow("two digits") << 0 << u"10"_s << QString() << u"1"_s << QString() << oneDigit << -1 << -1;
         QTest::newRow("slash") << 0 << u"1"_s << QString() << u"A/B"_s << QString()
                                << u"文字「/」(U+002F)はクラス名に使えません"_s << -1 << -1;
         QTest::newRow("quote") << 1 << QString() << QString() << u"\"a"_s << u"知的"_s

@@ -139,11 +139,12 @@ private slots:
     {
         add(u"OPT2"_s, {}, {}, u"さくら"_s, 0);
         add(u"OPT3"_s, u"1"_s, u"2"_s, {});
-        add(u"OPT1"_s, u" 3"_s, {}, u"2"_s);
+        // A grade box takes one digit from 1 to 9 and nothing else.
+        add(u"OPT1"_s, u" x3"_s, {}, u"2"_s);
         add(u"OPT1"_s, u"3.4"_s, {}, u"1"_s);
         QVERIFY(m_test->prompts.messages.isEmpty());
-        QCOMPARE(gridRows(),
-                 (QStringList{u"1|普通|3||1|"_s, u"2|普通|3||2|"_s, u"3|複式|1|2||"_s, u"4|特殊|||さくら|知的"_s}));
+        QCOMPARE(gridRows(), (QStringList{u"1|普通|3||1||3年1組"_s, u"2|普通|3||2||3年2組"_s, u"3|複式|1|2|||1・2年"_s,
+                                          u"4|特殊|||さくら|知的|さくら(知的)"_s}));
         QVERIFY(control<QRadioButton>(u"OPT1"_s)->isChecked());
         QVERIFY(control<QLineEdit>(u"TS_YEAR_0"_s)->text().isEmpty());
         QCOMPARE(control<QComboBox>(u"TS_SS"_s)->currentIndex(), -1);
@@ -152,7 +153,7 @@ private slots:
         QVERIFY(!m_form->isVisible());
         const ClassList saved = savedList();
         QCOMPARE(saved, m_session->Classes);
-        QCOMPARE(saved.Entries[0].Title, u"3.4年1組"_s);
+        QCOMPARE(saved.Entries[0].Title, u"3年1組"_s);
         QCOMPARE(saved.Entries[1].Title, u"3年2組"_s);
     }
 
@@ -197,11 +198,10 @@ private slots:
         QTest::addColumn<int>("last");
         QTest::addColumn<QString>("question");
         QTest::addColumn<QStringList>("left");
-        QTest::newRow("rows 2 to 4 of five")
-            << 5 << 1 << 3 << u"3件のデータを削除します"_s << QStringList{u"1年1組"_s, u"1年5組"_s};
-        QTest::newRow("selected upwards")
-            << 5 << 3 << 1 << u"3件のデータを削除します"_s << QStringList{u"1年1組"_s, u"1年5組"_s};
-        QTest::newRow("the only class") << 1 << 0 << 0 << u"1件のデータを削除します"_s << QStringList{};
+        const QString threeRows = u"3件のデータを削除します\n1年2組、1年3組、1年4組"_s;
+        QTest::newRow("rows 2 to 4 of five") << 5 << 1 << 3 << threeRows << QStringList{u"1年1組"_s, u"1年5組"_s};
+        QTest::newRow("selected upwards") << 5 << 3 << 1 << threeRows << QStringList{u"1年1組"_s, u"1年5組"_s};
+        QTest::newRow("the only class") << 1 << 0 << 0 << u"1件のデータを削除します\n1年1組"_s << QStringList{};
     }
 
     void selectedRowsAreDeleted()

@@ -125,9 +125,12 @@ private slots:
         QTest::addColumn<int>("heiseiYear"); // 0: refused
         QTest::addColumn<QString>("message");
         QTest::newRow("令和元年4月") << u"令和"_s << u"4"_s << u"1"_s << u"4"_s << 0
-                                     << u"令和元年4月はありません。令和は2019年5月1日からです"_s;
+                                     << u"令和元年4月はありません。\n令和は2019年5月1日からです"_s;
+        QTest::newRow("令和 元 typed, April") << u"令和"_s << u"4"_s << u"元"_s << u"4"_s << 0
+                                              << u"令和元年4月はありません。\n令和は2019年5月1日からです"_s;
         QTest::newRow("平成31年5月") << u"平成"_s << u"5"_s << u"31"_s << u"5"_s << 0
-                                     << u"平成31年5月はありません。平成は1989年1月8日から2019年4月30日までです"_s;
+                                     << u"平成31年5月はありません。\n平成は1989年1月8日から2019年4月30日までです"_s;
+        QTest::newRow("令和 元 typed, May") << u"令和"_s << u"4"_s << u"元"_s << u"5"_s << 31 << QString();
         QTest::newRow("平成 chosen: 8 is 1996") << u"平成"_s << u"4"_s << u"8"_s << u"4"_s << 8 << QString();
         QTest::newRow("令和8年") << u"令和"_s << u"4"_s << u"8"_s << u"4"_s << 38 << QString();
         QTest::newRow("平成元年1月") << u"平成"_s << u"1"_s << u"1"_s << u"1"_s << 1 << QString();

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -22,11 +23,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString WindowName = u"CLASS_SET"_s;
-constexpr int ClientWidth = 4920; // twips
+constexpr int ClientWidth = 6120; // twips
 constexpr int ClientHeight = 4800;
 constexpr int GridRowHeight = 255;
-constexpr int GridColumnWidths[] = {400, 500, 500, 500, 1200, 500};
-enum GridColumn { NumberColumn, KindColumn, GradeColumn, Grade2Column, ClassColumn, CategoryColumn };
+constexpr int GridColumnWidths[] = {400, 500, 500, 500, 1200, 500, 1500};
+enum GridColumn { NumberColumn, KindColumn, GradeColumn, Grade2Column, ClassColumn, CategoryColumn, TitleColumn };
 
 // Format "#": a grade of 0 shows blank.
 QString gradeText(qint16 grade)
@@ -67,6 +68,7 @@ void ClassSetForm::createControls()
     m_grade2 = namedChild<QLineEdit>(this, u"TS_YEAR_1"_s);
     m_classLabel = namedChild<QLabel>(this, u"Label7"_s, u"クラス名"_s);
     m_className = namedChild<QLineEdit>(this, u"TS_CLASS"_s);
+    m_categoryLabel = namedChild<QLabel>(this, u"Label8"_s, u"種別"_s);
     m_category = namedChild<QComboBox>(this, u"TS_SS"_s);
     m_add = namedChild<QPushButton>(this, u"B_ADD"_s, u"追加"_s);
     m_delete = namedChild<QPushButton>(this, u"B_DEL"_s, u"削除"_s);
@@ -74,7 +76,15 @@ void ClassSetForm::createControls()
     m_grid = namedChild<QTableWidget>(this, u"GRID1"_s, 0, int(std::size(GridColumnWidths)));
 
     m_category->addItems(specialSupportCategories());
-    m_grid->setHorizontalHeaderLabels({u"NO"_s, QString(), u"学年"_s, u"学年"_s, u"クラス"_s, QString()});
+    // One digit a grade box: "x" or "12" would make a title such as "x年3組".
+    for (QLineEdit *grade : {m_grade, m_grade2}) {
+        grade->setMaxLength(1);
+        grade->setValidator(new QRegularExpressionValidator(QRegularExpression(u"[1-9１-９]"_s), grade));
+    }
+    m_gradeLabel->setBuddy(m_grade);
+    m_classLabel->setBuddy(m_className);
+    m_categoryLabel->setBuddy(m_category);
+    m_grid->setHorizontalHeaderLabels({u"NO"_s, QString(), u"学年"_s, u"学年"_s, u"クラス"_s, QString(), u"表示名"_s});
     m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     m_grid->verticalHeader()->hide();
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -108,10 +118,11 @@ void ClassSetForm::placeControls()
     place(m_grade2, 2520, 120, 420, 285);
     place(m_classLabel, 1200, 480, 840, 285);
     place(m_className, 2040, 480, 1200, 285);
-    place(m_category, 2040, 840, 1200, 315);
-    place(m_add, 3600, 120, 1095, 375);
-    place(m_delete, 3600, 600, 1095, 375);
-    place(m_close, 3600, 1080, 1095, 375);
+    place(m_categoryLabel, 1200, 840, 840, 285);
+    place(m_category, 2040, 840, 1800, 315);
+    place(m_add, 4680, 120, 1095, 375);
+    place(m_delete, 4680, 600, 1095, 375);
+    place(m_close, 4680, 1080, 1095, 375);
     place(m_grid, 120, 1560, ClientWidth - 240, ClientHeight - 1560 - 120);
 
     const int rowHeight = twips.y(GridRowHeight);
@@ -139,6 +150,7 @@ void ClassSetForm::showBoxesOfKind()
     m_grade2->setVisible(kind == MultiGradeClass);
     m_classLabel->setVisible(className);
     m_className->setVisible(className);
+    m_categoryLabel->setVisible(kind == SpecialSupportClass);
     m_category->setVisible(kind == SpecialSupportClass);
 }
 
@@ -166,6 +178,7 @@ void ClassSetForm::FillClassGrid()
         m_grid->setItem(row, Grade2Column, cell(gradeText(entry.Grade2), Qt::AlignHCenter));
         m_grid->setItem(row, ClassColumn, cell(entry.ClassName));
         m_grid->setItem(row, CategoryColumn, cell(entry.Category));
+        m_grid->setItem(row, TitleColumn, cell(entry.Title));
     }
 }
 
@@ -195,8 +208,11 @@ void ClassSetForm::deleteSelectedClasses()
     const int last = std::min<int>(span->second, m_session.Classes.ClassCount - 1);
     if (last < first)
         return;
-    const PromptMessage question{u"%1件のデータを削除します"_s.arg(last - first + 1), ProgramTitle,
-                                 PromptIcon::Question, PromptButtons::YesNo};
+    QStringList titles;
+    for (int row = first; row <= last; ++row)
+        titles.append(m_session.Classes.Entries[row].Title);
+    const PromptMessage question{u"%1件のデータを削除します\n"_s.arg(titles.size()) + titles.join(u"、"_s),
+                                 ProgramTitle, PromptIcon::Question, PromptButtons::YesNo};
     if (m_platform.prompts.ask(this, question) == PromptAnswer::No)
         return;
     deleteClasses(m_session.Classes, first, last);

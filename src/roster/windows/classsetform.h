@@ -44,6 +44,7 @@ private:
     QLineEdit *m_grade2 = nullptr;        // TS_YEAR(1)
     QLabel *m_classLabel = nullptr;       // Label7
     QLineEdit *m_className = nullptr;     // TS_CLASS
+    QLabel *m_categoryLabel = nullptr;    // the label of TS_SS
     QComboBox *m_category = nullptr;      // TS_SS
     QPushButton *m_add = nullptr;         // B_ADD
     QPushButton *m_delete = nullptr;      // B_DEL
