@@ -8,9 +8,15 @@
 
 using namespace Qt::StringLiterals;
 
-QStringList specialSupportCategories()
+QList<SpecialSupportCategory> specialSupportCategories()
 {
-    return {u"知的"_s, u"情緒"_s, u"言語"_s, u"虚弱"_s, u"病弱"_s, u"弱視"_s, u"難聴"_s};
+    return {{u"知的障害"_s, u"知的"_s},
+            {u"肢体不自由"_s, u"肢体"_s},
+            {u"病弱・身体虚弱"_s, u"病弱"_s},
+            {u"弱視"_s, u"弱視"_s},
+            {u"難聴"_s, u"難聴"_s},
+            {u"言語障害"_s, u"言語"_s},
+            {u"自閉症・情緒障害"_s, u"自閉・情緒"_s}};
 }
 
 QString classKindName(int kind)
@@ -19,7 +25,7 @@ QString classKindName(int kind)
     case OrdinaryClass:
         return u"普通"_s;
     case SpecialSupportClass:
-        return u"特殊"_s;
+        return u"特別支援"_s;
     case MultiGradeClass:
         return u"複式"_s;
     }

@@ -2,18 +2,27 @@
 
 #include "data/records.h"
 
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
 // Adding, deleting and ordering the classes of the class list, as the class
 // list window does it.
 
-// The categories of a special-support class, in the order they are offered.
-QStringList specialSupportCategories();
+// A category of special-support class: offered by its name, stored and put in
+// the class title by its short form, so titles stay short.
+struct SpecialSupportCategory
+{
+    QString name;
+    QString shortName;
+};
+// Today's categories, in the order they are offered. A class list may hold
+// others (older categories such as 情緒 or 虚弱): they are kept as stored.
+QList<SpecialSupportCategory> specialSupportCategories();
 
-// "普通", "特殊" or "複式"; empty for an unknown kind.
+// "普通", "特別支援" or "複式"; empty for an unknown kind. (Special-support
+// classes keep their stored kind 1, once called 特殊.)
 QString classKindName(int kind);
 
 // What the class list window's boxes hold when 追加 is pressed.

@@ -144,7 +144,7 @@ private slots:
         add(u"OPT1"_s, u"3.4"_s, {}, u"1"_s);
         QVERIFY(m_test->prompts.messages.isEmpty());
         QCOMPARE(gridRows(), (QStringList{u"1|普通|3||1||3年1組"_s, u"2|普通|3||2||3年2組"_s, u"3|複式|1|2|||1・2年"_s,
-                                          u"4|特殊|||さくら|知的|さくら(知的)"_s}));
+                                          u"4|特別支援|||さくら|知的|さくら(知的)"_s}));
         QVERIFY(control<QRadioButton>(u"OPT1"_s)->isChecked());
         QVERIFY(control<QLineEdit>(u"TS_YEAR_0"_s)->text().isEmpty());
         QCOMPARE(control<QComboBox>(u"TS_SS"_s)->currentIndex(), -1);
@@ -155,6 +155,27 @@ private slots:
         QCOMPARE(saved, m_session->Classes);
         QCOMPARE(saved.Entries[0].Title, u"3年1組"_s);
         QCOMPARE(saved.Entries[1].Title, u"3年2組"_s);
+    }
+
+    // Today's categories are offered by name and stored by their short form;
+    // a category an older list holds is kept as it is.
+    void specialSupportCategoriesOfToday()
+    {
+        m_session->Classes.Entries[0] = {SpecialSupportClass, 0, 0, u"あおば"_s, u"情緒"_s, u"あおば(情緒)"_s};
+        m_session->Classes.ClassCount = 1;
+        m_form->FillClassGrid();
+        QCOMPARE(control<QRadioButton>(u"OPT2"_s)->text(), u"特別支援"_s);
+        auto *categories = control<QComboBox>(u"TS_SS"_s);
+        QStringList offered;
+        for (int index = 0; index < categories->count(); ++index)
+            offered.append(categories->itemText(index));
+        QCOMPARE(offered, (QStringList{u"知的障害"_s, u"肢体不自由"_s, u"病弱・身体虚弱"_s, u"弱視"_s, u"難聴"_s,
+                                       u"言語障害"_s, u"自閉症・情緒障害"_s}));
+        add(u"OPT2"_s, {}, {}, u"ひまわり"_s, 6);
+        add(u"OPT2"_s, {}, {}, u"すみれ"_s, 2);
+        QCOMPARE(gridRows(),
+                 (QStringList{u"1|特別支援|||あおば|情緒|あおば(情緒)"_s, u"2|特別支援|||すみれ|病弱|すみれ(病弱)"_s,
+                              u"3|特別支援|||ひまわり|自閉・情緒|ひまわり(自閉・情緒)"_s}));
     }
 
     void refusalsAreShown_data()

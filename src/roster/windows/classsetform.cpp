@@ -26,7 +26,7 @@ const QString WindowName = u"CLASS_SET"_s;
 constexpr int ClientWidth = 6120; // twips
 constexpr int ClientHeight = 4800;
 constexpr int GridRowHeight = 255;
-constexpr int GridColumnWidths[] = {400, 500, 500, 500, 1200, 500, 1500};
+constexpr int GridColumnWidths[] = {400, 800, 500, 500, 1200, 500, 1500};
 enum GridColumn { NumberColumn, KindColumn, GradeColumn, Grade2Column, ClassColumn, CategoryColumn, TitleColumn };
 
 // Format "#": a grade of 0 shows blank.
@@ -61,7 +61,7 @@ ClassSetForm::ClassSetForm(Session &session, Platform &platform, QWidget *parent
 void ClassSetForm::createControls()
 {
     m_ordinary = namedChild<QRadioButton>(this, u"OPT1"_s, u"普通"_s);
-    m_special = namedChild<QRadioButton>(this, u"OPT2"_s, u"特殊"_s);
+    m_special = namedChild<QRadioButton>(this, u"OPT2"_s, u"特別支援"_s);
     m_multiGrade = namedChild<QRadioButton>(this, u"OPT3"_s, u"複式"_s);
     m_gradeLabel = namedChild<QLabel>(this, u"Label3"_s, u"学年"_s);
     m_grade = namedChild<QLineEdit>(this, u"TS_YEAR_0"_s);
@@ -75,7 +75,8 @@ void ClassSetForm::createControls()
     m_close = namedChild<QPushButton>(this, u"B_CLOSE"_s, u"閉じる"_s);
     m_grid = namedChild<QTableWidget>(this, u"GRID1"_s, 0, int(std::size(GridColumnWidths)));
 
-    m_category->addItems(specialSupportCategories());
+    for (const SpecialSupportCategory &category : specialSupportCategories())
+        m_category->addItem(category.name, category.shortName);
     // One digit a grade box: "x" or "12" would make a title such as "x年3組".
     for (QLineEdit *grade : {m_grade, m_grade2}) {
         grade->setMaxLength(1);
@@ -110,9 +111,9 @@ void ClassSetForm::placeControls()
         twips.place(widget, left, top, width, height);
     };
     setFixedSize(twips.x(ClientWidth), twips.y(ClientHeight));
-    place(m_ordinary, 240, 120, 840, 285);
-    place(m_special, 240, 480, 840, 285);
-    place(m_multiGrade, 240, 840, 840, 285);
+    place(m_ordinary, 240, 120, 960, 285);
+    place(m_special, 240, 480, 960, 285);
+    place(m_multiGrade, 240, 840, 960, 285);
     place(m_gradeLabel, 1200, 120, 840, 285);
     place(m_grade, 2040, 120, 420, 285);
     place(m_grade2, 2520, 120, 420, 285);
@@ -185,7 +186,7 @@ void ClassSetForm::FillClassGrid()
 void ClassSetForm::addClassFromBoxes()
 {
     const ClassInput input{chosenKind(), m_grade->text(), m_grade2->text(), m_className->text(),
-                           m_category->currentText()};
+                           m_category->currentData().toString()};
     const ClassFromInput made = classFromInput(input);
     if (!made.entry) {
         tell(m_platform, this, made.refusal);
