@@ -7,12 +7,16 @@ bool SheetPrint::countBySex() const
     return (session.Settings.CountBySex & 1) != 0;
 }
 
-JapaneseEra::EraYear SheetPrint::era() const
+JapaneseEra::EraYear titleEra(const AppState &state, const QDate &today)
 {
-    const AppState &state = session.State;
     if (state.HeiseiYear > 0 && state.Month >= 1 && state.Month <= 12)
         return JapaneseEra::ofMonth(JapaneseEra::gregorianFromHeisei(state.HeiseiYear), state.Month);
     return JapaneseEra::ofDate(today);
+}
+
+JapaneseEra::EraYear SheetPrint::era() const
+{
+    return titleEra(session.State, today);
 }
 
 void printRightAligned(PageSurface &surface, double x, double y, const QString &text, int positions)

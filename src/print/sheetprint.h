@@ -7,7 +7,12 @@
 
 #include <QDate>
 
+struct AppState;
 struct Session;
+
+// The era printed in the title band: the open month's, or today's when no
+// month is open.
+JapaneseEra::EraYear titleEra(const AppState &state, const QDate &today);
 
 // The three sheets of the register form.
 enum class Sheet { Front, Back, Full };

@@ -163,7 +163,7 @@ private slots:
             QVERIFY(f.destination.runs.isEmpty());
             return;
         }
-        QCOMPARE(f.test.prompts.texts(), QStringList{u"出席簿用紙を印刷します"_s});
+        QCOMPARE(f.test.prompts.texts(), QStringList{u"令和　年　月の出席簿用紙を%1枚印刷します"_s.arg(pages)});
         QCOMPARE(f.destination.runs, QList<qsizetype>{pages});
     }
 
@@ -175,7 +175,7 @@ private slots:
         QTest::addColumn<PromptAnswer>("answer");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<int>("runs");
-        const QString confirm = u"1年2組\n\n元年5月の出席簿を印刷します"_s;
+        const QString confirm = u"1年2組\n\n令和元年5月の出席簿を印刷します"_s;
         const QString teacher = u"森野"_s;
         QTest::newRow("front") << 20 << u"OPB1"_s << teacher << PromptAnswer::Yes << QStringList{confirm} << 1;
         QTest::newRow("answered no") << 20 << u"OPB2"_s << teacher << PromptAnswer::No << QStringList{confirm} << 0;

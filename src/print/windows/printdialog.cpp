@@ -9,6 +9,7 @@
 #include "data/settingsstore.h"
 #include "print/pdfdocument.h"
 #include "print/registersheets.h"
+#include "print/sheetprint.h"
 #include "print/yeararchive.h"
 #include "ui/dialogparts.h"
 #include "ui/platform.h"
@@ -216,10 +217,9 @@ void PrintDialog::printMonth()
         return;
     saveOptions();
     const AppState &state = m_session.State;
-    const JapaneseEra::EraYear era =
-        JapaneseEra::ofMonth(JapaneseEra::gregorianFromHeisei(state.HeiseiYear), state.Month);
-    const QString text = classLine(state) + u"\n\n"_s + JapaneseEra::yearText(era.year) + u"年"_s
-                         + QString::number(state.Month) + u"月の出席簿を印刷します"_s;
+    const QString text = classLine(state) + u"\n\n"_s
+                         + JapaneseEra::monthTitle(JapaneseEra::gregorianFromHeisei(state.HeiseiYear), state.Month)
+                         + u"の出席簿を印刷します"_s;
     const PromptMessage question{text, ProgramTitle, PromptIcon::None, PromptButtons::YesNo};
     if (m_platform.prompts.ask(this, question) != PromptAnswer::No)
         run(chosenJob());
@@ -234,7 +234,10 @@ void PrintDialog::printBlankSheets()
         tell(m_platform, this, u"印刷枚数を指定してください"_s);
         return;
     }
-    const PromptMessage question{u"出席簿用紙を印刷します"_s, ProgramTitle, PromptIcon::None, PromptButtons::YesNo};
+    // The era the sheets carry, as printed in their title band.
+    const QString era = titleEra(m_session.State, m_platform.clock.today()).era;
+    const PromptMessage question{u"%1　年　月の出席簿用紙を%2枚印刷します"_s.arg(era).arg(sheets), ProgramTitle,
+                                 PromptIcon::None, PromptButtons::YesNo};
     if (m_platform.prompts.ask(this, question) == PromptAnswer::No)
         return;
     PrintJob job = chosenJob();
