@@ -16,6 +16,7 @@ EraYearEntry::EraYearEntry(QWidget *parent)
     m_era->setObjectName(u"ERA"_s);
     m_era->addItems(JapaneseEra::entryEras());
     m_era->setToolTip(u"年号"_s);
+    m_era->setAccessibleName(u"年号"_s);
     m_year = new QLineEdit(this);
     m_year->setObjectName(u"T_Y"_s);
     m_year->setMaxLength(4);
@@ -23,6 +24,7 @@ EraYearEntry::EraYearEntry(QWidget *parent)
     m_year->setAlignment(Qt::AlignRight);
     m_year->setFixedWidth(m_year->fontMetrics().horizontalAdvance(u"0000"_s) + 16);
     m_year->setToolTip(u"年号の年（4桁なら西暦）"_s);
+    m_year->setAccessibleName(u"年"_s);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -1,5 +1,6 @@
 #include "windowposition.h"
 
+#include "keyboardorder.h"
 #include "platform.h"
 #include "storefailure.h"
 #include "twips.h"
@@ -55,6 +56,7 @@ void RememberedDialog::showEvent(QShowEvent *event)
 {
     if (!m_placed) {
         m_placed = true;
+        orderTabsAsLaidOut(*this);
         const OptionalWindowPosition stored = storedPosition();
         if (stored.left || stored.top) {
             QPoint frame = framePosition(*this, m_platform.screen);

@@ -94,6 +94,34 @@ private slots:
         QCOMPARE(editor.pupil(2).Name, u"三人目"_s);
     }
 
+    // A screen reader hears the cell under the cursor: pupil, column and what it holds.
+    void theCursorsCellIsAnnounced()
+    {
+        EditorWindow editor;
+        editor.addPupils(2);
+        editor.addHoliday(4, u"日"_s, u"日曜日"_s);
+        editor.session.Register.Pupils[1].Marks[1] = u"病"_s;
+        editor.open();
+        const auto said = [&] { return editor.rows()->accessibleName(); };
+        QCOMPARE(said(), u"1番 児童1 1日 記入なし"_s);
+        editor.key(Qt::Key_Down);
+        editor.key(Qt::Key_Right);
+        QCOMPARE(said(), u"2番 児童2 2日 病"_s);
+        editor.key(Qt::Key_Right);
+        editor.key(Qt::Key_Right);
+        QCOMPARE(said(), u"2番 児童2 4日 休日"_s);
+        editor.key(Qt::Key_Home);
+        editor.key(Qt::Key_Left);
+        QCOMPARE(said(), u"2番 児童2 性別 女"_s);
+        editor.key(Qt::Key_Down);
+        editor.key(Qt::Key_Left);
+        QCOMPARE(said(), u"3番 新しい児童 氏名"_s);
+        editor.key(Qt::Key_Up);
+        editor.key(Qt::Key_Right);
+        editor.key(Qt::Key_Space); // 女 becomes 男, and the reader hears it
+        QCOMPARE(said(), u"2番 児童2 性別 男"_s);
+    }
+
     void aClickMovesTheCursor()
     {
         EditorWindow editor;

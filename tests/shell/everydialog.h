@@ -9,12 +9,13 @@
 #include "shell/windows/folderdialog.h"
 #include "shell/windows/monthdialog.h"
 #include "shell/windows/totalsdialog.h"
+#include "shell/windows/versiondialog.h"
 #include "shellfixture.h"
 
 #include <memory>
 
 // Every dialog that remembers its place, by window name, on a fixture whose
-// month (April 2026 of 1年2組) is open.
+// month (April 2026 of 1年2組) is open; DialogHost opens these and VER_FORM.
 inline const QStringList RememberedDialogs{
     QStringLiteral("F_SET"),   QStringLiteral("F_SET2"),   QStringLiteral("USER_SET"),  QStringLiteral("DF_SET"),
     QStringLiteral("HOLIDAY"), QStringLiteral("PRT_ROLL"), QStringLiteral("CLASS_SET"), QStringLiteral("MEIBO_F")};
@@ -61,6 +62,8 @@ struct DialogHost
             return std::make_unique<PrintDialog>(session, platform, printer, &parent);
         if (name == QStringLiteral("CLASS_SET"))
             return std::make_unique<ClassSetForm>(session, platform, &parent);
+        if (name == QStringLiteral("VER_FORM"))
+            return std::make_unique<VersionDialog>(&parent);
         return std::make_unique<RosterForm>(session, platform, nullptr, &parent);
     }
 

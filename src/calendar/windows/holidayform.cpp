@@ -118,6 +118,13 @@ void HolidayForm::createControls()
 
     m_grid->setHorizontalHeaderLabels({u"日"_s, u"適　用"_s, u"印刷内容"_s});
     m_grid->verticalHeader()->hide();
+    m_grid->setTabKeyNavigation(false);
+    m_grid->setAccessibleName(u"休日の一覧"_s);
+    m_monthOffText->setAccessibleName(u"一ヶ月間休みの適用"_s);
+    m_firstDay->setAccessibleName(u"休日の最初の日"_s);
+    m_lastDay->setAccessibleName(u"休日の最後の日（1日だけなら空欄）"_s);
+    m_reasonLabel->setBuddy(m_reason);
+    m_printTextLabel->setBuddy(m_printText);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::ContiguousSelection);

@@ -120,6 +120,7 @@ void PrintDialog::createControls()
     QPushButton *blank = button(u"B_PRT2"_s, u"氏名無印刷"_s, 2280, 720, 1215);
     m_sheetCount = namedChild<QLineEdit>(this, u"P_NO"_s, u"1"_s);
     at.place(m_sheetCount, 2760, 1200, 495, 285);
+    m_sheetCount->setAccessibleName(u"氏名無印刷の枚数"_s);
     at.place(namedLabel(u"Label3"_s, u"枚"_s, this), 3360, 1200, 255, 255);
     m_full = option(u"OPB3"_s, u"全表"_s, 1320, 855);
     at.place(namedLabel(u"Label7"_s, u"児童生徒数　　　名"_s, this), 2160, 1800, 1935, 255);

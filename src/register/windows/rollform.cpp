@@ -155,6 +155,7 @@ void RollForm::buildTopBand()
     teacherLabel->move(pixelRect(QRect(TeacherLabelAt, QSize())).topLeft());
     m_teacher = new QLineEdit(m_page);
     m_teacher->setObjectName(u"TS_NAME"_s);
+    teacherLabel->setBuddy(m_teacher);
     m_teacher->setGeometry(pixelRect(TeacherArea));
     connect(m_teacher, &QLineEdit::textEdited, this, &RollForm::teacherNameEdited);
 

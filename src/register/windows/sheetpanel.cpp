@@ -1,6 +1,7 @@
 #include "sheetpanel.h"
 
 #include "data/session.h"
+#include "register/cellannouncement.h"
 #include "register/sheetdrawing.h"
 #include "register/sheetgeometry.h"
 #include "register/sheetzoom.h"
@@ -132,6 +133,7 @@ void SheetPanel::refresh()
     m_scroll->setMaximum(pupils < m_visibleRows ? 0 : pupils - m_visibleRows + 2);
     m_scroll->setPageStep(m_visibleRows);
     m_cursor = m_cursor.clamped(cursorBounds());
+    announceCursor();
     placeUnderline();
     m_header->update();
     m_rows->update();
@@ -190,7 +192,17 @@ void SheetPanel::placeCursor(SheetCursor cursor)
 {
     m_cursor = cursor.clamped(cursorBounds());
     ensureRowVisible(m_cursor.row);
+    announceCursor();
     m_rows->update();
+}
+
+// The rows' accessible name is the cell under the cursor, so that a screen
+// reader says it on every move and change.
+void SheetPanel::announceCursor()
+{
+    const QString said = cellAnnouncement(m_session.Register, m_cursor, cursorBounds());
+    if (m_rows->accessibleName() != said)
+        m_rows->setAccessibleName(said);
 }
 
 void SheetPanel::paintRows(SheetCanvas &canvas) const

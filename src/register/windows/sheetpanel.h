@@ -58,6 +58,7 @@ private:
     // The rows and the cell cursor over them.
     void paintRows(SheetCanvas &canvas) const;
     void placeUnderline();
+    void announceCursor();
     int x(int twips) const;
     int y(int twips) const;
 

@@ -83,6 +83,9 @@ void ClassSetForm::createControls()
         grade->setValidator(new QRegularExpressionValidator(QRegularExpression(u"[1-9１-９]"_s), grade));
     }
     m_gradeLabel->setBuddy(m_grade);
+    m_grade2->setAccessibleName(u"2つ目の学年"_s);
+    m_grid->setAccessibleName(u"クラスの一覧"_s);
+    m_grid->setTabKeyNavigation(false);
     m_classLabel->setBuddy(m_className);
     m_categoryLabel->setBuddy(m_category);
     m_grid->setHorizontalHeaderLabels({u"NO"_s, QString(), u"学年"_s, u"学年"_s, u"クラス"_s, QString(), u"表示名"_s});

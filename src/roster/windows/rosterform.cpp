@@ -86,6 +86,8 @@ void RosterForm::createControls()
         sources->addButton(source);
     m_namesOnly->setChecked(true);
     m_candidateList->setSelectionMode(QAbstractItemView::MultiSelection);
+    m_candidateList->setAccessibleName(u"読み込む児童・生徒"_s);
+    m_all->setAccessibleName(u"全員を選ぶ・選ばない"_s);
     m_candidateGroup->setAutoFillBackground(true);
     for (QPushButton *button : {m_load, m_close, m_all, m_add, m_groupClose})
         button->setAutoDefault(false);

@@ -43,7 +43,9 @@ void ChoiceDialog::layOut(const QString &heading, QLayout *periodRow)
     auto *layout = new QGridLayout(this);
     layout->addWidget(namedLabel(u"Label3"_s, heading, this), 0, 0, 1, 2);
     layout->addLayout(periodRow, 1, 0, 1, 2);
-    layout->addWidget(namedLabel(u"Label5"_s, u"クラス名"_s, this), 2, 0);
+    QLabel *classLabel = namedLabel(u"Label5"_s, u"クラス名"_s, this);
+    classLabel->setBuddy(m_classes);
+    layout->addWidget(classLabel, 2, 0);
     layout->addWidget(m_classes, 2, 1);
     layout->addLayout(buttons.layout, 3, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);

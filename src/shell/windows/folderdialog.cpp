@@ -48,6 +48,8 @@ void FolderDialog::createControls()
     for (int column = 1; column < m_model->columnCount(); ++column)
         m_folders->hideColumn(column);
     m_folders->setMinimumSize(320, 260);
+    m_volumes->setAccessibleName(u"ドライブ"_s);
+    m_folders->setAccessibleName(u"フォルダー"_s);
 
     const ConfirmRow buttons = confirmRow(this, u"Command1"_s, u"OK"_s, u"Command2"_s);
     auto *layout = new QVBoxLayout(this);

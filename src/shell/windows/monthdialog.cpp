@@ -21,6 +21,7 @@ QLineEdit *monthBox(QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(u"T_M"_s);
+    box->setAccessibleName(u"月"_s);
     box->setMaxLength(2);
     box->setValidator(new QRegularExpressionValidator(QRegularExpression(u"[0-9]*"_s), box));
     box->setAlignment(Qt::AlignRight);
