@@ -109,9 +109,14 @@ void drawHeadings(SheetCanvas &canvas, bool gradeColumn, int height)
     canvas.text({2410, 400}, u"性別"_s, Points);
     drawVertically(canvas, (NameColumnsRight + PresentLeft) / 2, u"授業日数"_s);
     drawVertically(canvas, (PresentLeft + CountersLeft) / 2, u"出席日数"_s);
-    canvas.text({3630, 30}, u"欠席日数"_s, Points);
-    canvas.text({4410, 30}, u"忌引等日数"_s, Points);
-    canvas.text({5580, 30}, u"参  考"_s, Points);
+    // Each group's heading centred over its columns, inside the table's right edge.
+    const auto groupHeading = [&](int first, int last, const QString &text) {
+        canvas.text({(counterLeft(first) + counterLeft(last + 1)) / 2, 30}, text,
+                    {Points, Qt::black, SheetCanvas::Anchor::Centre});
+    };
+    groupHeading(1, 3, u"欠席日数"_s);
+    groupHeading(4, 7, u"忌引等日数"_s);
+    groupHeading(8, 10, u"参  考"_s);
     for (const StackedTitle &title : CounterTitles) {
         if (title.lower.isEmpty()) {
             canvas.text({title.x, 370}, title.upper.toString(), Points);

@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -48,6 +49,12 @@ void ChoiceDialog::layOut(const QString &heading, QLayout *periodRow)
     layout->addWidget(classLabel, 2, 0);
     layout->addWidget(m_classes, 2, 1);
     layout->addLayout(buttons.layout, 3, 0, 1, 2);
+    // The window manager shortens a title wider than the window: the dialog is
+    // at least as wide as its title with the program's name after it, and
+    // the icon and buttons of the title bar.
+    constexpr int TitleBarExtras = 100; // pixels
+    const QString shownTitle = windowTitle() + u" — "_s + QGuiApplication::applicationDisplayName();
+    layout->addItem(new QSpacerItem(fontMetrics().horizontalAdvance(shownTitle) + TitleBarExtras, 0), 4, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -58,6 +58,8 @@ void FolderDialog::createControls()
     layout->addWidget(m_volumes);
     layout->addWidget(m_folders, 1);
     layout->addLayout(buttons.layout);
+    // A fixed dialog: the window manager then draws no resize handle under it.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_volumes, &QComboBox::activated, this,
             [this](int index) { selectVolume(m_volumes->itemData(index).toString()); });

@@ -1,6 +1,7 @@
 #include "printerchoice.h"
 
 #include <QDialogButtonBox>
+#include <QLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -26,5 +27,9 @@ bool PrinterChoice::runSetup(QWidget *parent)
     const auto *buttons = dialog.findChild<QDialogButtonBox *>(QString(), Qt::FindDirectChildrenOnly);
     if (QPushButton *confirm = buttons ? buttons->button(QDialogButtonBox::Ok) : nullptr)
         confirm->setText(u"ＯＫ"_s);
+    // Sized by its contents, as the other dialogs: the window manager then
+    // draws no resize handle under it.
+    if (QLayout *layout = dialog.layout())
+        layout->setSizeConstraint(QLayout::SetFixedSize);
     return dialog.exec() == QDialog::Accepted;
 }
