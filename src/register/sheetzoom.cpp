@@ -32,7 +32,7 @@ int fitting(int roomPixels, int sheetPixels)
 {
     if (sheetPixels <= 0)
         return Actual;
-    return std::clamp(int((long long)roomPixels * Actual / sheetPixels), Least, Most);
+    return std::clamp(int(static_cast<long long>(roomPixels) * Actual / sheetPixels), Least, Most);
 }
 
 } // namespace SheetZoom

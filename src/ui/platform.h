@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 class SettingsStore;
 
@@ -60,8 +62,9 @@ public:
     // The primary screen's available size in twips (1440 per logical inch).
     virtual QSize sizeTwips() const = 0;
     // What the window manager's frame (title bar and borders) adds around the
-    // client area of the top-level `window`, in pixels.
-    virtual QMargins frameMargins(const QWidget &window) const = 0;
+    // client area of the top-level `window`, in pixels; nothing until the
+    // window manager has framed the window.
+    virtual std::optional<QMargins> frameMargins(const QWidget &window) const = 0;
 };
 
 // What every window reaches the platform through.

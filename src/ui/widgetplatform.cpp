@@ -116,19 +116,14 @@ QSize PrimaryScreen::sizeTwips() const
             pixelsToTwips(pixels.height(), screen->logicalDotsPerInchY())};
 }
 
-QMargins PrimaryScreen::frameMargins(const QWidget &window) const
+std::optional<QMargins> PrimaryScreen::frameMargins(const QWidget &window) const
 {
-    const auto framing = [](const QWidget &framed) {
-        const QRect frame = framed.frameGeometry();
-        const QRect client = framed.geometry();
-        // Until the frame is known, Qt may report one that does not enclose the client area.
-        if (!frame.contains(client))
-            return QMargins();
-        return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-                        frame.bottom() - client.bottom());
-    };
-    const QMargins own = framing(window);
-    if (!own.isNull() || !window.parentWidget())
-        return own;
-    return framing(*window.parentWidget()->window());
+    // Until the window manager has framed the window, Qt reports no frame, or
+    // one that does not enclose the client area.
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    if (!window.isVisible() || frame == client || !frame.contains(client))
+        return std::nullopt;
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                    frame.bottom() - client.bottom());
 }

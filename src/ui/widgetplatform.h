@@ -24,7 +24,5 @@ class PrimaryScreen : public Screen
 {
 public:
     QSize sizeTwips() const override;
-    // A window's own frame once the window manager has framed it; before that
-    // the frame of the window it belongs to, the best guess there is.
-    QMargins frameMargins(const QWidget &window) const override;
+    std::optional<QMargins> frameMargins(const QWidget &window) const override;
 };

@@ -9,15 +9,32 @@
 
 #include <utility>
 
+namespace {
+
+// The window's frame; before the window manager has framed it, the frame of
+// the window it belongs to, the best guess there is.
+QMargins expectedFrame(const QWidget &window, const Screen &screen)
+{
+    if (const std::optional<QMargins> own = screen.frameMargins(window))
+        return *own;
+    if (const QWidget *parent = window.parentWidget()) {
+        if (const std::optional<QMargins> parents = screen.frameMargins(*parent->window()))
+            return *parents;
+    }
+    return {};
+}
+
+} // namespace
+
 QPoint framePosition(const QWidget &window, const Screen &screen)
 {
-    const QMargins frame = screen.frameMargins(window);
+    const QMargins frame = expectedFrame(window, screen);
     return window.geometry().topLeft() - QPoint(frame.left(), frame.top());
 }
 
 void placeFrame(QWidget &window, const Screen &screen, QPoint frameTopLeft)
 {
-    const QMargins frame = screen.frameMargins(window);
+    const QMargins frame = expectedFrame(window, screen);
     window.setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), window.size()));
 }
 
@@ -71,9 +88,12 @@ void RememberedDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
+// Once the window manager has framed the dialog, its place is checked with
+// the frame it really has.
 bool RememberedDialog::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate && m_wantedFrame) {
+    const bool moved = event->type() == QEvent::Move || event->type() == QEvent::WindowActivate;
+    if (moved && m_wantedFrame && m_platform.screen.frameMargins(*this)) {
         const QPoint wanted = *std::exchange(m_wantedFrame, std::nullopt);
         if (framePosition(*this, m_platform.screen) != wanted)
             placeFrame(*this, m_platform.screen, wanted);

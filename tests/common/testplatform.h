@@ -75,7 +75,7 @@ class FixedScreen : public Screen
 {
 public:
     QSize sizeTwips() const override { return size; }
-    QMargins frameMargins(const QWidget &) const override { return frame; }
+    std::optional<QMargins> frameMargins(const QWidget &) const override { return frame; }
     QSize size{1920 * 15, 1080 * 15};
     QMargins frame; // none, as on the offscreen platform
 };

@@ -232,9 +232,10 @@ private slots:
         window.open();
         const double dpiX = window.form->logicalDpiX();
         const double dpiY = window.form->logicalDpiY();
-        QCOMPARE(window.form->pos(), QPoint(twipsToPixels(1500, dpiX), twipsToPixels(3000, dpiY)));
+        QCOMPARE(window.form->geometry().topLeft(), QPoint(twipsToPixels(1500, dpiX), twipsToPixels(3000, dpiY)));
 
-        window.form->move(twipsToPixels(4500, dpiX), twipsToPixels(600, dpiY));
+        window.form->setGeometry(
+            QRect(QPoint(twipsToPixels(4500, dpiX), twipsToPixels(600, dpiY)), window.form->size()));
         window.click(u"B_ESC"_s);
         QCOMPARE(window.test.store.value(u"Position"_s, u"HOLIDAY Left"_s), u"4500"_s);
         QCOMPARE(window.test.store.value(u"Position"_s, u"HOLIDAY Top"_s), u"600"_s);

@@ -29,8 +29,8 @@ public:
 
 struct DialogHost
 {
-    explicit DialogHost(ShellFixture &fixture)
-        : fixture(fixture)
+    explicit DialogHost(ShellFixture &shell)
+        : fixture(shell)
     {
         fixture.addClass(QStringLiteral("1年2組"));
         AppState &state = fixture.session.State;
@@ -41,7 +41,7 @@ struct DialogHost
         state.ClassTitle = QStringLiteral("1年2組");
         fixture.session.Register.PupilCount = 1;
         fixture.session.Register.Pupils[0].Name = QStringLiteral("山田 太郎");
-        parent.setGeometry(200, 150, 800, 600);
+        parent.setGeometry(40, 30, 720, 540); // inside the offscreen screen of 800 × 600
     }
 
     std::unique_ptr<QDialog> open(const QString &name)

@@ -219,8 +219,10 @@ void RollForm::buildZoom()
            [this] { return SheetZoom::zoomedIn(zoom()); });
     action(u"ZOOM_OUT"_s, u"縮小"_s, {QKeySequence::ZoomOut}, [this] { return SheetZoom::zoomedOut(zoom()); });
     action(u"ZOOM_ACTUAL"_s, u"100%"_s, {QKeySequence(Qt::CTRL | Qt::Key_0)}, [] { return SheetZoom::Actual; });
-    action(u"ZOOM_FIT"_s, u"画面に合わせる"_s, {},
-           [this] { return m_sheet->fittingZoom(m_scroller->viewport()->width() - m_sheet->x() - Margin); });
+    action(u"ZOOM_FIT"_s, u"画面に合わせる"_s, {}, [this] {
+        const int room = m_scroller->viewport()->width() - m_sheet->x() - pixelRect({0, 0, Margin, 0}).width();
+        return m_sheet->fittingZoom(room);
+    });
     connect(m_sheet, &SheetPanel::zoomStepped, this,
             [this](int step) { setZoom(step > 0 ? SheetZoom::zoomedIn(zoom()) : SheetZoom::zoomedOut(zoom())); });
     const QString stored = m_platform.store.value(ZoomSection, ZoomKey, QString::number(SheetZoom::Actual));

@@ -72,12 +72,12 @@ SheetPanel::SheetPanel(const Session &session, QWidget *parent)
     m_underline->hide();
 }
 
-int SheetPanel::x(int twips) const
+int SheetPanel::pixelsX(int twips) const
 {
     return twipsToPixels(twips, logicalDpiX() * m_zoom / 100.0);
 }
 
-int SheetPanel::y(int twips) const
+int SheetPanel::pixelsY(int twips) const
 {
     return twipsToPixels(twips, logicalDpiY() * m_zoom / 100.0);
 }
@@ -101,12 +101,12 @@ void SheetPanel::layoutSheet(int windowHeight)
     const int rowsHeight = m_visibleRows * RowHeight + RowsExtra;
     const int summaryTop = rowsTop + rowsHeight - SurfaceOverlap;
 
-    m_header->setGeometry(0, 0, x(Width), y(HeaderHeight));
-    m_rows->setGeometry(0, y(rowsTop), x(Width), y(rowsHeight));
-    m_scroll->setGeometry(x(Width), y(rowsTop), m_scroll->sizeHint().width(), y(rowsHeight));
-    m_summary->setGeometry(0, y(summaryTop), x(Width), y(SummaryHeight));
+    m_header->setGeometry(0, 0, pixelsX(Width), pixelsY(HeaderHeight));
+    m_rows->setGeometry(0, pixelsY(rowsTop), pixelsX(Width), pixelsY(rowsHeight));
+    m_scroll->setGeometry(pixelsX(Width), pixelsY(rowsTop), m_scroll->sizeHint().width(), pixelsY(rowsHeight));
+    m_summary->setGeometry(0, pixelsY(summaryTop), pixelsX(Width), pixelsY(SummaryHeight));
     m_summary->show();
-    resize(preferredWidth(), y(summaryTop + SummaryHeight));
+    resize(preferredWidth(), pixelsY(summaryTop + SummaryHeight));
 
     refresh();
     m_scroll->setValue(0);
@@ -114,7 +114,7 @@ void SheetPanel::layoutSheet(int windowHeight)
 
 int SheetPanel::preferredWidth() const
 {
-    return x(Width) + m_scroll->sizeHint().width();
+    return pixelsX(Width) + m_scroll->sizeHint().width();
 }
 
 int SheetPanel::fittingZoom(int roomWidth) const

@@ -59,8 +59,9 @@ private:
     void paintRows(SheetCanvas &canvas) const;
     void placeUnderline();
     void announceCursor();
-    int x(int twips) const;
-    int y(int twips) const;
+    // Sheet twips in pixels at the zoom.
+    int pixelsX(int twips) const;
+    int pixelsY(int twips) const;
 
     const Session &m_session;
     SheetSurface *m_header;
