@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QWidget>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -118,12 +119,10 @@ QSize PrimaryScreen::sizeTwips() const
 
 std::optional<QMargins> PrimaryScreen::frameMargins(const QWidget &window) const
 {
-    // Until the window manager has framed the window, Qt reports no frame, or
-    // one that does not enclose the client area.
-    const QRect frame = window.frameGeometry();
-    const QRect client = window.geometry();
-    if (!window.isVisible() || frame == client || !frame.contains(client))
+    // The platform window's own account: QWidget's frame geometry may lag
+    // behind it. No frame until the window manager has framed the window.
+    const QWindow *handle = window.windowHandle();
+    if (!handle || !window.isVisible() || handle->frameMargins().isNull())
         return std::nullopt;
-    return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-                    frame.bottom() - client.bottom());
+    return handle->frameMargins();
 }
