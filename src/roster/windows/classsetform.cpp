@@ -26,7 +26,7 @@ const QString WindowName = u"CLASS_SET"_s;
 constexpr int ClientWidth = 6120; // twips
 constexpr int ClientHeight = 4800;
 constexpr int GridRowHeight = 255;
-constexpr int GridColumnWidths[] = {400, 800, 500, 500, 1200, 500, 1500};
+constexpr int GridColumnWidths[] = {400, 1000, 500, 500, 1200, 500, 1500};
 enum GridColumn { NumberColumn, KindColumn, GradeColumn, Grade2Column, ClassColumn, CategoryColumn, TitleColumn };
 
 // Format "#": a grade of 0 shows blank.
@@ -114,16 +114,16 @@ void ClassSetForm::placeControls()
         twips.place(widget, left, top, width, height);
     };
     setFixedSize(twips.x(ClientWidth), twips.y(ClientHeight));
-    place(m_ordinary, 240, 120, 960, 285);
-    place(m_special, 240, 480, 960, 285);
-    place(m_multiGrade, 240, 840, 960, 285);
-    place(m_gradeLabel, 1200, 120, 840, 285);
-    place(m_grade, 2040, 120, 420, 285);
-    place(m_grade2, 2520, 120, 420, 285);
-    place(m_classLabel, 1200, 480, 840, 285);
-    place(m_className, 2040, 480, 1200, 285);
-    place(m_categoryLabel, 1200, 840, 840, 285);
-    place(m_category, 2040, 840, 1800, 315);
+    place(m_ordinary, 240, 120, 1200, 285);
+    place(m_special, 240, 480, 1200, 285);
+    place(m_multiGrade, 240, 840, 1200, 285);
+    place(m_gradeLabel, 1560, 120, 840, 285);
+    place(m_grade, 2400, 120, 420, 285);
+    place(m_grade2, 2880, 120, 420, 285);
+    place(m_classLabel, 1560, 480, 840, 285);
+    place(m_className, 2400, 480, 1200, 285);
+    place(m_categoryLabel, 1560, 840, 840, 285);
+    place(m_category, 2400, 840, 2040, 315);
     place(m_add, 4680, 120, 1095, 375);
     place(m_delete, 4680, 600, 1095, 375);
     place(m_close, 4680, 1080, 1095, 375);
