@@ -1,5 +1,6 @@
 #include "paintercanvas.h"
 
+#include <QPaintDevice>
 #include <QPainter>
 
 #include <cmath>
@@ -66,9 +67,13 @@ void PainterCanvas::fill(const QRect &area, const QColor &colour)
                        colour);
 }
 
+// Lines are whole device pixels wide, so that at a screen scaling of 125 % or
+// 150 % every rule of the grid is as sharp and as heavy as its neighbours.
 void PainterCanvas::line(QPoint from, QPoint to, const QColor &colour, int pixelWidth)
 {
-    QPen pen(colour, pixelWidth);
+    const double ratio = m_painter.device() ? m_painter.device()->devicePixelRatioF() : 1;
+    QPen pen(colour, std::max(1.0, std::round(pixelWidth * ratio)));
+    pen.setCosmetic(true);
     pen.setCapStyle(Qt::FlatCap);
     m_painter.setPen(pen);
     m_painter.drawLine(toPixels(from), toPixels(to));
