@@ -269,11 +269,12 @@ private slots:
         const QString path = f.test.folder.filePath(u"year.pdf"_s);
         DialogFixture::saveTo(dialog, path, proposed);
         DialogFixture::click(dialog, u"B_YEAR_PDF"_s);
-        QCOMPARE(proposed, classFolder.filePath(u"2019_1年2組.pdf"_s));
+        QCOMPARE(QFileInfo(proposed).fileName(), u"2019_1年2組.pdf"_s);
         QFile pdf(path);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(pdf.readAll().count("/Type /Page\n"), 2 + 2 + 1);
         QVERIFY(f.test.prompts.messages.isEmpty());
+        QCOMPARE(f.test.prompts.statusTexts, QStringList{u"保存しました: "_s + QDir::toNativeSeparators(path)});
     }
 };
 
