@@ -284,14 +284,9 @@ void PrintDialog::showPreview()
 QString PrintDialog::proposedPdfName(qint16 side) const
 {
     const AppState &state = m_session.State;
-    return proposedPath(u"%1_%2_%3_%4.pdf"_s.arg(JapaneseEra::gregorianFromHeisei(state.HeiseiYear))
-                            .arg(state.Month)
-                            .arg(state.ClassTitle.trimmed(), sideCaption(side)));
-}
-
-QString PrintDialog::proposedPath(const QString &fileName) const
-{
-    return proposedSavePath(m_platform, fileName);
+    return proposedSavePath(m_platform, u"%1_%2_%3_%4.pdf"_s.arg(JapaneseEra::gregorianFromHeisei(state.HeiseiYear))
+                                            .arg(state.Month)
+                                            .arg(state.ClassTitle.trimmed(), sideCaption(side)));
 }
 
 void PrintDialog::saveAsPdf()
@@ -323,8 +318,8 @@ void PrintDialog::saveYearAsPdf()
         return;
     const AppState &state = m_session.State;
     const int schoolYear = schoolYearOf({JapaneseEra::gregorianFromHeisei(state.HeiseiYear), state.Month});
-    const QString path =
-        m_chooseSavePath(this, proposedPath(u"%1_%2.pdf"_s.arg(schoolYear).arg(state.ClassTitle.trimmed())));
+    const QString path = m_chooseSavePath(
+        this, proposedSavePath(m_platform, u"%1_%2.pdf"_s.arg(schoolYear).arg(state.ClassTitle.trimmed())));
     if (path.isEmpty())
         return;
     m_printing = true;

@@ -56,8 +56,6 @@ private:
     PrintJob previewJob() const;
     void run(PrintJob job);
     QString proposedPdfName(qint16 side) const;
-    // Where a save dialog proposes `fileName`: the documents folder, then the folder saved in last.
-    QString proposedPath(const QString &fileName) const;
 
     Session &m_session;
     PrintDestination &m_destination;
