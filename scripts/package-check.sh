@@ -46,7 +46,8 @@ Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp > /dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2> /dev/null || true; rm -rf "$files" "$work"' EXIT
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-DISPLAY=":$(cat "$work/display")" "$(dirname "$0")/startup-time.py" /usr/bin/veltra "$work/demo" 10 1.0
+# The figure is reported; only a start-up above 2 s (a gross regression, even on a busy machine) fails.
+DISPLAY=":$(cat "$work/display")" "$(dirname "$0")/startup-time.py" /usr/bin/veltra "$work/demo" 10 2.0
 kill $xvfb
 
 echo "-- apt-get remove"
