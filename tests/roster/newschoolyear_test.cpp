@@ -19,11 +19,11 @@ class NewSchoolYearTest : public QObject
 private:
     // "title;kind;grade;grade2;class name;pupils", pupils as "name/grade" or
     // "name/grade/転" separated by blanks; "-" for a class without a month to read.
-    static ClassList classesOf(const QStringList &specs, QList<ClassYearEnd> &yearEnds)
+    static ClassList classesOf(const QStringList &descriptions, QList<ClassYearEnd> &yearEnds)
     {
         ClassList classes;
-        for (const QString &spec : specs) {
-            const QStringList items = spec.split(u';');
+        for (const QString &description : descriptions) {
+            const QStringList items = description.split(u';');
             ClassEntry &entry = classes.Entries[classes.ClassCount++];
             entry.Title = items[0];
             entry.Kind = qint16(items[1].toInt());
