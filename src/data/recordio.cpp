@@ -15,14 +15,26 @@ RecordWriter &RecordWriter::number(qint64 value)
 RecordWriter &RecordWriter::text(const QString &value)
 {
     separate();
+    m_bytes += '"';
+    append(value);
+    m_bytes += '"';
+    return *this;
+}
+
+RecordWriter &RecordWriter::word(const QString &value)
+{
+    separate();
+    append(value);
+    return *this;
+}
+
+void RecordWriter::append(const QString &value)
+{
     const QString normalized = StoredText::asStored(value);
     const auto encoded = Cp932::tryEncode(normalized);
     if (!encoded && m_error.isEmpty())
         m_error = Cp932::unencodableMessage(Cp932::firstUnencodable(normalized).value_or(U'?'));
-    m_bytes += '"';
     m_bytes += encoded.value_or(QByteArray());
-    m_bytes += '"';
-    return *this;
 }
 
 RecordWriter &RecordWriter::spares(int count)

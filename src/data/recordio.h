@@ -19,6 +19,8 @@ class RecordWriter
 public:
     RecordWriter &number(qint64 value);
     RecordWriter &text(const QString &value);
+    // A text without quotes, for the short codes some files keep bare (a mark).
+    RecordWriter &word(const QString &value);
     RecordWriter &spares(int count);
     void endLine();
 
@@ -27,6 +29,7 @@ public:
 
 private:
     void separate();
+    void append(const QString &value);
 
     QByteArray m_bytes;
     bool m_lineStarted = false;
@@ -43,6 +46,8 @@ public:
     // Moves to the next line; false (with error()) when the file has ended or
     // the line has fewer than minimumItems items.
     bool nextLine(int minimumItems);
+    // True when no line is left (a file of any number of lines).
+    bool atEnd() const { return m_position >= m_bytes.size(); }
 
     // Item access on the current line; false with error() on a bad item.
     bool number(int index, qint64 minimum, qint64 maximum, qint64 &value);

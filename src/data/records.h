@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <array>
@@ -24,6 +26,18 @@ struct HolidayEntry
     friend bool operator==(const HolidayEntry &, const HolidayEntry &) = default;
 };
 
+// Why a pupil has a day's mark: categories from that mark's list and a free
+// text. Kept in a file of its own beside the month file, never in it.
+struct MarkReason
+{
+    qint16 Day = 0; // day index, as Marks (0 = the 1st)
+    QString Mark;   // the mark the reason was given for
+    QStringList Categories;
+    QString Text;
+
+    friend bool operator==(const MarkReason &, const MarkReason &) = default;
+};
+
 struct PupilRecord
 {
     qint16 RosterNo = 0;
@@ -35,6 +49,7 @@ struct PupilRecord
     qint16 OutDay = 0;
     QString OutKind; // "", "転", "退", "猶", "免", "死"
     std::array<QString, DaySlots> Marks;
+    QList<MarkReason> Reasons; // by day; travels with the pupil when rows move
 
     friend bool operator==(const PupilRecord &, const PupilRecord &) = default;
 };
