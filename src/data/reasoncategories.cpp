@@ -124,7 +124,11 @@ LoadResult load(const QString &workFolder, ReasonCategories &categories)
     categories = {};
     LoadResult loaded =
         loadDataFile(filePath(workFolder), [&](const QByteArray &bytes) { return categories.fromBytes(bytes); });
-    return loaded.missing() ? LoadResult{} : loaded;
+    if (loaded.missing())
+        return {};
+    if (!loaded.ok())
+        categories = {};
+    return loaded;
 }
 
 SaveResult save(const QString &workFolder, const ReasonCategories &categories)

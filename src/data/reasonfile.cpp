@@ -113,10 +113,10 @@ LoadResult attach(const QByteArray &bytes, RegisterMonth &month, const ReasonCat
     return result;
 }
 
-LoadResult load(const QString &monthPath, RegisterMonth &month, const ReasonCategories &categories, QStringList &notes)
+LoadResult load(const QString &path, RegisterMonth &month, const ReasonCategories &categories, QStringList &notes)
 {
-    const LoadResult loaded = loadDataFile(
-        pathFor(monthPath), [&](const QByteArray &bytes) { return attach(bytes, month, categories, notes); });
+    const LoadResult loaded =
+        loadDataFile(path, [&](const QByteArray &bytes) { return attach(bytes, month, categories, notes); });
     return loaded.missing() ? LoadResult{} : loaded;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/monthstatistics.h"
+#include "data/reasoncategories.h"
 #include "data/records.h"
 
 // Everything the program holds while it runs: the one open month, what is
@@ -13,6 +14,8 @@ struct Session
     ClassList Classes;
     ProgramSettings Settings;
     MonthStatistics Statistics;
+    // The categories a day mark's reason is chosen from, read when a month opens.
+    ReasonCategories ReasonLists;
     // CLASS.CSD exists but could not be read: saving the list now would
     // replace classes the program never saw, so no writer does it unasked.
     bool ClassListUnreadable = false;

@@ -1,5 +1,6 @@
 #include "cellannouncement.h"
 
+#include "data/markreasons.h"
 #include "data/records.h"
 #include "monthstatistics.h"
 
@@ -18,6 +19,8 @@ QString dayCell(const RegisterMonth &month, const PupilRecord &pupil, int day)
         held.append(pupil.InKind);
     if (!pupil.OutKind.isEmpty() && pupil.OutDay == day)
         held.append(pupil.OutKind);
+    if (const MarkReason *reason = MarkReasons::find(pupil, day))
+        held.append(u"理由 "_s + MarkReasons::describe(*reason));
     if (held.isEmpty())
         held.append(isDayOff(month, day + 1) ? u"休日"_s : u"記入なし"_s);
     return u"%1日 %2"_s.arg(day + 1).arg(held.join(u' '));

@@ -1,6 +1,7 @@
 #include "recoverywriter.h"
 
 #include "data/monthfile.h"
+#include "data/reasonfile.h"
 #include "monthrecovery.h"
 
 RecoveryWriter::RecoveryWriter(const QString &monthPath, const RegisterMonth &month, std::chrono::milliseconds delay,
@@ -8,7 +9,7 @@ RecoveryWriter::RecoveryWriter(const QString &monthPath, const RegisterMonth &mo
     : QObject(parent)
     , m_monthPath(monthPath)
     , m_month(month)
-    , m_written(MonthFile::toBytes(month))
+    , m_written(bytes(nullptr))
 {
     m_timer.setSingleShot(true);
     m_timer.setInterval(delay);
@@ -25,29 +26,34 @@ void RecoveryWriter::monthChanged()
         m_timer.start();
 }
 
+std::pair<QByteArray, QByteArray> RecoveryWriter::bytes(QString *error) const
+{
+    return {MonthFile::toBytes(m_month, error), ReasonFile::toBytes(m_month, error)};
+}
+
 SaveResult RecoveryWriter::writeNow()
 {
     m_timer.stop();
     QString error;
-    const QByteArray bytes = MonthFile::toBytes(m_month, &error);
+    const auto now = bytes(&error);
     SaveResult result;
     result.path = MonthRecovery::recoveryPath(m_monthPath);
-    if (bytes.isEmpty()) {
+    if (!error.isEmpty()) {
         result.ok = false;
         result.error = error;
         return result;
     }
-    if (bytes == m_written)
+    if (now == m_written)
         return result;
-    result = MonthRecovery::save(m_monthPath, bytes);
+    result = MonthRecovery::save(m_monthPath, now.first, now.second);
     if (result.ok)
-        m_written = bytes;
+        m_written = now;
     return result;
 }
 
 void RecoveryWriter::discard()
 {
     m_timer.stop();
-    m_written = MonthFile::toBytes(m_month);
+    m_written = bytes(nullptr);
     MonthRecovery::remove(m_monthPath);
 }

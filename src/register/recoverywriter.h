@@ -7,12 +7,13 @@
 #include <QTimer>
 
 #include <chrono>
+#include <utility>
 
 struct RegisterMonth;
 
-// Keeps the recovery file of an open month up to date: a change is written at
+// Keeps the recovery files of an open month up to date: a change is written at
 // most `delay` after it was made, together with any made meanwhile, and only
-// when the month differs from what was last written.
+// when the month or its reasons differ from what was last written.
 class RecoveryWriter : public QObject
 {
     Q_OBJECT
@@ -38,6 +39,9 @@ signals:
 private:
     QString m_monthPath;
     const RegisterMonth &m_month;
-    QByteArray m_written;
+    // The month's file form and its reasons' file form, as last written.
+    std::pair<QByteArray, QByteArray> bytes(QString *error) const;
+
+    std::pair<QByteArray, QByteArray> m_written;
     QTimer m_timer;
 };

@@ -1,5 +1,6 @@
 #include "sheetdrawing.h"
 
+#include "data/markreasons.h"
 #include "data/marktable.h"
 #include "enrolment.h"
 #include "figureformat.h"
@@ -12,7 +13,8 @@ using namespace Sheet;
 
 namespace {
 
-constexpr int TextInset = 30; // texts stand 30 twips below the row's top line
+constexpr int TextInset = 30;    // texts stand 30 twips below the row's top line
+constexpr int ReasonCorner = 75; // the side of the triangle that marks a day with a reason
 
 bool dayInColumns(int day)
 {
@@ -110,6 +112,15 @@ void drawMark(SheetCanvas &canvas, const QString &stored, int x, int y, bool enr
     }
 }
 
+// A small triangle in the cell's top right corner, as a note shows on a sheet.
+void drawReasonCorner(SheetCanvas &canvas, int x, int y)
+{
+    const int right = x + DayWidth - 1;
+    const int top = y - TextInset + 1;
+    for (int k = 0; k <= ReasonCorner; k += 5)
+        canvas.line({right - ReasonCorner + k, top}, {right, top + ReasonCorner - k}, SheetColours::Reason);
+}
+
 void drawIdentity(SheetCanvas &canvas, const SheetContent &content, int i, int y)
 {
     const PupilRecord &pupil = content.month.Pupils[i];
@@ -129,6 +140,8 @@ void drawDays(SheetCanvas &canvas, const SheetContent &content, const PupilRecor
     for (int d = 0; d < days; ++d) {
         const int x = dayLeft(d);
         drawMark(canvas, pupil.Marks[d], x, y, !outsideEnrolment(pupil, d));
+        if (MarkReasons::find(pupil, d))
+            drawReasonCorner(canvas, x, y);
         if (!pupil.InKind.isEmpty() && d == pupil.InDay) {
             canvas.text({x + 40, y}, pupil.InKind, {TextPoints, SheetColours::Red});
             if (d > 0)

@@ -12,6 +12,8 @@ inline const QColor Red{255, 0, 0};
 inline const QColor HolidayAttendance{0, 0, 192};
 // Marks on days the pupil was not enrolled: they still count, so they are shown, set apart.
 inline const QColor OutsideEnrolment{150, 150, 150};
+// The corner of a day whose mark has a reason.
+inline const QColor Reason{230, 120, 0};
 } // namespace SheetColours
 
 // K_LIST: column headings, day numbers and the weekday row.

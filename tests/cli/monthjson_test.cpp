@@ -63,7 +63,7 @@ private slots:
         month.HolidayList[0] = {3, u"憲法記念日"_s, u"祝"_s};
         month.PupilCount = 1;
         PupilRecord &pupil = month.Pupils[0];
-        pupil = {7, u"青葉　陽太"_s, u"男"_s, 2, 4, u"入"_s, 20, u"転"_s, {}};
+        pupil = {7, u"青葉　陽太"_s, u"男"_s, 2, 4, u"入"_s, 20, u"転"_s, {}, {}};
         pupil.Marks[0] = u"病"_s;
         pupil.Marks[30] = u"ﾁ"_s;
 

@@ -1,3 +1,4 @@
+#include "data/reasoncategories.h"
 #include "editorwindow.h"
 #include "register/monthrecovery.h"
 #include "testregistry.h"
@@ -22,7 +23,8 @@ private slots:
         editor.clickDay(1, 8);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(recovery), 1000);
         RegisterMonth recovered;
-        QVERIFY(MonthRecovery::load(editor.monthFile(), recovered).ok());
+        QString reasonsMessage;
+        QVERIFY(MonthRecovery::load(editor.monthFile(), ReasonCategories{}, recovered, reasonsMessage).ok());
         QCOMPARE(recovered, editor.session.Register);
         QCOMPARE(recovered.Pupils[1].Marks[8], u"病"_s);
 
@@ -41,7 +43,8 @@ private slots:
         editor.test.prompts.answers = {PromptAnswer::No};
         QVERIFY(editor.form->close());
         RegisterMonth recovered;
-        QVERIFY(MonthRecovery::load(editor.monthFile(), recovered).ok());
+        QString reasonsMessage;
+        QVERIFY(MonthRecovery::load(editor.monthFile(), ReasonCategories{}, recovered, reasonsMessage).ok());
         QCOMPARE(recovered, editor.session.Register);
     }
 

@@ -1,4 +1,6 @@
+#include "data/markreasons.h"
 #include "data/monthfile.h"
+#include "data/reasoncategories.h"
 #include "register/monthrecovery.h"
 #include "register/recoverywriter.h"
 #include "testregistry.h"
@@ -28,11 +30,23 @@ QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// One pupil, sick on the 2nd.
 RegisterMonth monthWithTeacher(const QString &teacher)
 {
     RegisterMonth month;
     month.TeacherName = teacher;
+    month.PupilCount = 1;
+    month.Pupils[0].Name = u"山田一郎"_s;
+    month.Pupils[0].Marks[1] = u"病"_s;
     return month;
+}
+
+RegisterMonth recover(const QString &month)
+{
+    RegisterMonth recovered;
+    QString message;
+    [&] { QVERIFY(MonthRecovery::load(month, ReasonCategories{}, recovered, message).ok()); }();
+    return recovered;
 }
 
 } // namespace
@@ -105,14 +119,20 @@ private slots:
         open.TeacherName = u"山本"_s;
         writer.monthChanged();
         QTRY_VERIFY(QFile::exists(recovery));
-        RegisterMonth recovered;
-        QVERIFY(MonthRecovery::load(month, recovered).ok());
-        QCOMPARE(recovered, open);
+        QCOMPARE(recover(month), open);
         QVERIFY(MonthRecovery::isPending(month));
 
+        // A reason alone is a change too, and comes back with its pupil.
         QVERIFY(MonthFile::save(month, open).ok);
         writer.discard();
+        MarkReasons::set(open.Pupils[0], {1, u"病"_s, {u"発熱"_s}, u"38度"_s});
+        writer.monthChanged();
+        QTRY_VERIFY(MonthRecovery::isPending(month));
+        QCOMPARE(recover(month), open);
+
+        writer.discard();
         QVERIFY(!QFile::exists(recovery));
+        QVERIFY(!QFile::exists(MonthRecovery::reasonsRecoveryPath(month)));
         QVERIFY(!MonthRecovery::isPending(month));
     }
 

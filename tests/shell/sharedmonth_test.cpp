@@ -1,5 +1,6 @@
 #include "calendar/monthchoice.h"
 #include "data/monthfile.h"
+#include "data/reasonfile.h"
 #include "register/monthlock.h"
 #include "register/monthrecovery.h"
 #include "register/openmonth.h"
@@ -71,7 +72,7 @@ RegisterMonth loaded(const QString &path)
 
 void writeRecovery(const QString &monthPath, const RegisterMonth &month)
 {
-    QVERIFY(MonthRecovery::save(monthPath, MonthFile::toBytes(month)).ok);
+    QVERIFY(MonthRecovery::save(monthPath, MonthFile::toBytes(month), ReasonFile::toBytes(month)).ok);
     QFile file(MonthRecovery::recoveryPath(monthPath));
     QVERIFY(file.open(QIODevice::ReadWrite));
     QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));

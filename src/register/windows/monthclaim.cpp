@@ -1,6 +1,9 @@
 #include "monthclaim.h"
 
+#include "data/reasonfile.h"
 #include "data/records.h"
+#include "data/session.h"
+#include "register/monthreasons.h"
 #include "register/monthrecovery.h"
 #include "ui/platform.h"
 
@@ -57,7 +60,7 @@ std::optional<MonthAccess> claimMonth(Platform &platform, QWidget *parent, const
 }
 
 bool offerRecovery(Platform &platform, QWidget *parent, const QString &monthPath, const QString &monthTitle,
-                   RegisterMonth &month)
+                   const ReasonCategories &categories, RegisterMonth &month)
 {
     if (!MonthRecovery::isPending(monthPath))
         return false;
@@ -65,8 +68,11 @@ bool offerRecovery(Platform &platform, QWidget *parent, const QString &monthPath
                                  PromptButtons::YesNo};
     if (platform.prompts.ask(parent, question) == PromptAnswer::Yes) {
         RegisterMonth recovered;
-        if (MonthRecovery::load(monthPath, recovered).ok()) {
+        QString reasonsMessage;
+        if (MonthRecovery::load(monthPath, categories, recovered, reasonsMessage).ok()) {
             month = recovered;
+            if (!reasonsMessage.isEmpty())
+                tell(platform, parent, reasonsMessage, PromptIcon::Warning);
             return true;
         }
         tell(platform, parent, u"入力を復元できませんでした。復元用のファイルは別の名前で残します。"_s,
@@ -79,4 +85,22 @@ bool offerRecovery(Platform &platform, QWidget *parent, const QString &monthPath
                  + QDir::toNativeSeparators(MonthRecovery::recoveryPath(monthPath)),
              PromptIcon::Warning);
     return false;
+}
+
+void loadReasonCategories(Platform &platform, QWidget *parent, Session &session)
+{
+    const LoadResult loaded = ReasonCategoriesFile::load(session.Settings.WorkFolder, session.ReasonLists);
+    if (!loaded.ok())
+        tell(platform, parent,
+             u"学校で追加した欠席理由を読み込めません。決められた理由だけを使います\n"_s
+                 + QDir::toNativeSeparators(loaded.path),
+             PromptIcon::Warning);
+}
+
+void attachMonthReasons(Platform &platform, QWidget *parent, const QString &monthPath,
+                        const ReasonCategories &categories, RegisterMonth &month)
+{
+    const QString message = MonthReasons::read(ReasonFile::pathFor(monthPath), categories, month);
+    if (!message.isEmpty())
+        tell(platform, parent, message, PromptIcon::Warning);
 }

@@ -1,7 +1,9 @@
 #include "rollform.h"
 
 #include "calendar/era.h"
+#include "data/markreasons.h"
 #include "data/monthfile.h"
+#include "data/reasonfile.h"
 #include "data/session.h"
 #include "data/settingsstore.h"
 #include "data/storedtext.h"
@@ -19,6 +21,7 @@
 #include "register/sheetdrawing.h"
 #include "register/sheetzoom.h"
 #include "sheetpanel.h"
+#include "sheetreasons.h"
 #include "sheetsurface.h"
 #include "typedtext.h"
 #include "ui/documentwindow.h"
@@ -90,6 +93,8 @@ RollForm::RollForm(Session &session, Platform &platform, QWidget *parent, MonthA
     m_sheet = new SheetPanel(m_session, m_page);
     m_sheet->move(pixelRect({Margin, SheetTop, 0, 0}).topLeft());
     m_entry = new PupilEntry(m_session, m_platform, *m_sheet, m_dummy);
+    m_reasons = new SheetReasons(m_session, m_platform, *m_sheet, m_access.readOnly, this);
+    connect(m_reasons, &SheetReasons::changed, this, &RollForm::RefreshSheet);
     m_dummy->setFocusProxy(m_sheet->rows());
     buildUndo();
     buildZoom();
@@ -276,6 +281,7 @@ void RollForm::preventChanges()
 
 void RollForm::RefreshSheet()
 {
+    MarkReasons::dropStale(m_session.Register, m_session.ReasonLists);
     computeStatistics(m_session);
     m_history.track(m_session.Register);
     m_sheet->setHighlightedRow(-1);
@@ -415,6 +421,10 @@ void RollForm::sheetKeyPressed(QKeyEvent *event)
         clearCursorMark();
         event->accept();
         return;
+    case Qt::Key_F4:
+        m_reasons->editAtCursor();
+        event->accept();
+        return;
     default:
         break;
     }
@@ -514,10 +524,14 @@ bool RollForm::saveMonth()
     return result.ok;
 }
 
-// Once the month file is written, its recovery file has served.
+// The reasons go right after the month file; once both are written, the
+// recovery files have served.
 SaveResult RollForm::writeMonthFile()
 {
-    const SaveResult result = MonthFile::save(openMonthPath(m_session.State), m_session.Register);
+    const QString path = openMonthPath(m_session.State);
+    SaveResult result = MonthFile::save(path, m_session.Register);
+    if (result.ok)
+        result = ReasonFile::save(path, m_session.Register);
     if (result.ok && m_recovery)
         m_recovery->discard();
     return result;

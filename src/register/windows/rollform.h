@@ -12,6 +12,7 @@ class QLineEdit;
 class QScrollArea;
 class RecoveryWriter;
 class SheetPanel;
+class SheetReasons;
 struct Platform;
 struct PupilRecord;
 struct SaveResult;
@@ -98,6 +99,7 @@ private:
     QLineEdit *m_dummy = nullptr;
     SheetPanel *m_sheet = nullptr;
     PupilEntry *m_entry = nullptr;
+    SheetReasons *m_reasons = nullptr;
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;
     QList<QAction *> m_zoomActions;

@@ -194,6 +194,7 @@ void SheetPanel::placeCursor(SheetCursor cursor)
     ensureRowVisible(m_cursor.row);
     announceCursor();
     m_rows->update();
+    emit cursorMoved();
 }
 
 // The rows' accessible name is the cell under the cursor, so that a screen

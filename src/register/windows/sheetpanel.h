@@ -51,6 +51,7 @@ public:
 
 signals:
     void scrolled();
+    void cursorMoved();
     // Ctrl and the wheel: +1 to zoom in, -1 to zoom out.
     void zoomStepped(int step);
 

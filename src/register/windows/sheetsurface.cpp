@@ -2,8 +2,11 @@
 
 #include "ui/twips.h"
 
+#include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 SheetSurface::SheetSurface(const QString &name, QWidget *parent)
     : QWidget(parent)
@@ -47,6 +50,24 @@ int SheetSurface::twipsToX(int sheetX) const
 int SheetSurface::toPixels(int twips) const
 {
     return twipsToPixels(twips, logicalDpiY() * m_zoom);
+}
+
+bool SheetSurface::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip || !m_tip)
+        return QWidget::event(event);
+    auto *help = static_cast<QHelpEvent *>(event);
+    const QString tip = m_tip(toTwips(help->pos()));
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, this);
+    return true;
+}
+
+void SheetSurface::contextMenuEvent(QContextMenuEvent *event)
+{
+    emit contextMenuAt(toTwips(event->pos()), event->globalPos());
 }
 
 void SheetSurface::paintEvent(QPaintEvent *event)

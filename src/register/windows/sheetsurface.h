@@ -15,10 +15,13 @@ class SheetSurface : public QWidget
 
 public:
     using PaintRoutine = std::function<void(SheetCanvas &)>;
+    // The tooltip of a point in sheet twips; empty for none.
+    using TipRoutine = std::function<QString(QPoint)>;
 
     SheetSurface(const QString &name, QWidget *parent);
 
     void setPaintRoutine(PaintRoutine routine) { m_paint = std::move(routine); }
+    void setTipRoutine(TipRoutine routine) { m_tip = std::move(routine); }
     void setOrigin(int twips);
     int origin() const { return m_origin; }
     void setZoom(double zoom);
@@ -32,10 +35,13 @@ public:
 
 signals:
     void clickedAt(QPoint sheetTwips);
+    void contextMenuAt(QPoint sheetTwips, QPoint globalPos);
     void keyPressed(QKeyEvent *event);
     void wheelTurned(QWheelEvent *event);
 
 protected:
+    bool event(QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -47,6 +53,7 @@ protected:
 
 private:
     PaintRoutine m_paint;
+    TipRoutine m_tip;
     SheetTextCache m_texts;
     int m_origin = 0;
     double m_zoom = 1;

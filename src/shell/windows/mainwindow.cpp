@@ -258,9 +258,10 @@ void MainWindow::openMonth()
     if (!access)
         return;
     const QString period = JapaneseEra::monthTitle(JapaneseEra::gregorianFromHeisei(state.HeiseiYear), state.Month);
-    const bool recovered =
-        !access->readOnly
-        && offerRecovery(m_platform, this, path, state.ClassTitle + u' ' + period, m_session.Register);
+    loadReasonCategories(m_platform, this, m_session);
+    const bool recovered = !access->readOnly
+                           && offerRecovery(m_platform, this, path, state.ClassTitle + u' ' + period,
+                                            m_session.ReasonLists, m_session.Register);
     if (!recovered && !loadMonthFile(path))
         return;
     m_periodLabel->setText(period);
@@ -289,6 +290,8 @@ bool MainWindow::loadMonthFile(const QString &path)
             return false;
         // A new month starts with the calendar's days off; the school adds its own in 休日設定.
         CalcNationalHolidays(m_session.State.HeiseiYear, m_session.State.Month, *month);
+    } else {
+        attachMonthReasons(m_platform, this, path, m_session.ReasonLists, *month);
     }
     m_session.Register = std::move(*month);
     return true;
