@@ -17,6 +17,7 @@
 #include "print/windows/printdialog.h"
 #include "register/openmonth.h"
 #include "register/windows/monthclaim.h"
+#include "register/windows/reasoncategoriesdialog.h"
 #include "register/windows/rollform.h"
 #include "roster/classtitle.h"
 #include "roster/windows/classsetform.h"
@@ -101,6 +102,10 @@ void MainWindow::createMenus()
             &MainWindow::runEnvironmentCommand);
     connect(addItem(settings, u"M0_CLASS_SET"_s, u"クラス設定"_s), &QAction::triggered, this,
             &MainWindow::openClassListWindow);
+    connect(addItem(settings, u"M0_REASON_SET"_s, u"欠席理由の設定"_s), &QAction::triggered, this, [this] {
+        ReasonCategoriesDialog dialog(m_session, m_platform, this);
+        dialog.exec();
+    });
 
     m_viewMenu = addMenu(u"M_VIEW"_s, u"表示"_s);
 
