@@ -23,8 +23,9 @@ QByteArray toBytes(const RegisterMonth &month, QString *error = nullptr);
 // the result unreadable, after the rest has been read.
 LoadResult attach(const QByteArray &bytes, RegisterMonth &month, const ReasonCategories &categories,
                   QStringList &notes);
-// A missing file is a month without reasons.
-LoadResult load(const QString &monthPath, RegisterMonth &month, const ReasonCategories &categories, QStringList &notes);
+// Reads the reasons file at `path` (pathFor a month, or a recovery copy); a
+// missing file is a month without reasons.
+LoadResult load(const QString &path, RegisterMonth &month, const ReasonCategories &categories, QStringList &notes);
 
 // Writes the month's reasons atomically, or removes the file when it has none.
 SaveResult save(const QString &monthPath, const RegisterMonth &month);
