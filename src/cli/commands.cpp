@@ -29,6 +29,7 @@ const QString Usage =
     u"  veltra-cli totals --folder CLASSFOLDER --school-year Y --term 1..4 [--csv OUT.csv]\n"
     u"  veltra-cli new-year --work-folder DIR --school-year Y [--write]\n"
     u"  veltra-cli reasons FILE.ROD [--work-folder DIR] [--set D N CATEGORY[,…] [--text T] | --clear D N]\n"
+    u"  veltra-cli day --work-folder DIR [--date YYYY-MM-DD] [--csv OUT.csv] [--pdf OUT.pdf]\n"
     u"  veltra-cli --version | --help\n"
     u"コマンド名だけで実行すると、そのコマンドの詳しい使い方を表示します (man veltra-cli)\n"_s;
 
@@ -41,9 +42,9 @@ struct NamedCommand
 };
 
 const NamedCommand Commands[] = {
-    {u"stats"_s, runStats},       {u"convert"_s, runConvert},  {u"demo"_s, runDemo},
-    {u"holidays"_s, runHolidays}, {u"roster"_s, runRoster},    {u"print"_s, runPrint},
-    {u"totals"_s, runTotals},     {u"new-year"_s, runNewYear}, {u"reasons"_s, runReasons},
+    {u"stats"_s, runStats},     {u"convert"_s, runConvert}, {u"demo"_s, runDemo},     {u"holidays"_s, runHolidays},
+    {u"roster"_s, runRoster},   {u"print"_s, runPrint},     {u"totals"_s, runTotals}, {u"new-year"_s, runNewYear},
+    {u"reasons"_s, runReasons}, {u"day"_s, runDay},
 };
 
 } // namespace

@@ -44,6 +44,7 @@ ExitStatus runPrint(const QStringList &arguments, CommandOutput &output);
 ExitStatus runTotals(const QStringList &arguments, CommandOutput &output);
 ExitStatus runNewYear(const QStringList &arguments, CommandOutput &output);
 ExitStatus runReasons(const QStringList &arguments, CommandOutput &output);
+ExitStatus runDay(const QStringList &arguments, CommandOutput &output);
 
 // Helpers shared by the commands.
 ExitStatus usageError(CommandOutput &output, const QString &usage);

@@ -72,9 +72,19 @@ JsonWriter &JsonWriter::value(const QString &text)
     return scalar(quoted(text));
 }
 
+JsonWriter &JsonWriter::boolean(bool value)
+{
+    return scalar(value ? "true" : "false");
+}
+
 JsonWriter &JsonWriter::null()
 {
     return scalar("null");
+}
+
+JsonWriter &JsonWriter::tenths(qint64 tenths)
+{
+    return scalar(QByteArray::number(tenths / 10) + '.' + QByteArray::number(tenths % 10));
 }
 
 JsonWriter &JsonWriter::open(char bracket)

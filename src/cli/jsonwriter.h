@@ -15,7 +15,10 @@ public:
     JsonWriter &key(const QString &name);
     JsonWriter &value(qint64 number);
     JsonWriter &value(const QString &text);
+    JsonWriter &boolean(bool value);
     JsonWriter &null();
+    // A non-negative number with one decimal, given in tenths: 200 → 20.0.
+    JsonWriter &tenths(qint64 tenths);
 
     template<typename Numbers> JsonWriter &numbers(const Numbers &values)
     {
