@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -25,6 +26,12 @@ struct DayCounts
     int enrolled() const { return present + absent() + suspended + infectious + mourning + special; }
     // Both kinds of 出席停止, as the grade and school sums show them.
     int suspendedAll() const { return suspended + infectious; }
+    // A class's line in order: enrolled, present, absent, sick, other,
+    // suspended, infectious, mourning, special, late and left early.
+    QList<int> columns() const
+    {
+        return {enrolled(), present, absent(), sick, other, suspended, infectious, mourning, special, late, leftEarly};
+    }
 
     // Counts one enrolled pupil with `mark`; false, counting nothing, for a
     // mark that belongs to no figure (出, an enrolment kind or any other text).

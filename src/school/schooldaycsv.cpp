@@ -46,10 +46,8 @@ int pupilsWith(const ClassDay &day, const QString &mark, const QString &category
 QStringList classFields(const SchoolDay &school, const ClassDay &day)
 {
     QStringList fields{day.classEntry.Title, SchoolDayText::status(school, day)};
-    const DayCounts &c = day.counts;
     const ReasonCategories surveillance;
-    for (const int figure : {c.enrolled(), c.present, c.absent(), c.sick, c.other, c.suspended, c.infectious,
-                             c.mourning, c.special, c.late, c.leftEarly})
+    for (const int figure : day.counts.columns())
         fields.append(day.isRead() ? QString::number(figure) : QString());
     fields.append(SchoolDayText::closureRate(day));
     for (const int code : ReportedMarks) {

@@ -42,12 +42,6 @@ const std::pair<QStringView, QStringView> FigureTitles[] = {
 };
 constexpr int FigureCount = int(std::size(FigureTitles));
 
-QList<int> figuresOf(const DayCounts &c)
-{
-    return {c.enrolled(), c.present,  c.absent(), c.sick, c.other,    c.suspended,
-            c.infectious, c.mourning, c.special,  c.late, c.leftEarly};
-}
-
 // One printed line of the body: how high it is, how much room must follow it
 // on the same page, and how it draws itself from its top edge.
 struct BodyLine
@@ -167,7 +161,7 @@ void DayPage::classRow(const ClassDay &day, double top) const
         return;
     }
     m_surface.setFont(RowPoints);
-    const QList<int> figures = figuresOf(day.counts);
+    const QList<int> figures = day.counts.columns();
     for (int k = 0; k < FigureCount; ++k)
         printRightAligned(m_surface, figureLeft(k) + 2, y, QString::number(figures[k]), 3);
     m_surface.setColour(m_school.overThreshold(day) ? PageColour::Red : PageColour::Black);

@@ -1,5 +1,6 @@
 #include "savefolder.h"
 
+#include "data/fileio.h"
 #include "data/settingsstore.h"
 #include "platform.h"
 
@@ -30,4 +31,17 @@ void noteSaved(Platform &platform, QWidget *parent, const QString &path)
 {
     platform.store.setValue(Section, Key, QFileInfo(path).absolutePath());
     platform.prompts.showStatus(parent, u"保存しました: "_s + QDir::toNativeSeparators(path));
+}
+
+bool reportSaved(Platform &platform, QWidget *parent, const SaveResult &result)
+{
+    if (result.ok) {
+        noteSaved(platform, parent, result.path);
+        return true;
+    }
+    QString text = u"ファイルの保存に失敗しました\n"_s + QDir::toNativeSeparators(result.path);
+    if (!result.error.isEmpty())
+        text += u'\n' + result.error;
+    tell(platform, parent, text, PromptIcon::Warning);
+    return false;
 }

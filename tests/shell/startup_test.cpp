@@ -206,13 +206,13 @@ private slots:
                      first.screen()->availableGeometry());
             QVERIFY(first.width() * 10 >= first.screen()->availableGeometry().width() * 9);
             first.showNormal();
-            first.setGeometry(40, 50, 700, 500);
+            first.setGeometry(40, 50, 800, 500);
             first.close();
         }
         MainWindow second(fixture.session, fixture.test.platform);
         second.showInRememberedPlace();
         QVERIFY(QTest::qWaitForWindowExposed(&second));
-        QCOMPARE(second.size(), QSize(700, 500));
+        QCOMPARE(second.size(), QSize(800, 500));
     }
 };
 

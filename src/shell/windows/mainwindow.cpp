@@ -22,6 +22,7 @@
 #include "roster/classtitle.h"
 #include "roster/windows/classsetform.h"
 #include "roster/windows/rosterform.h"
+#include "school/windows/dayform.h"
 #include "totals/totalsprint.h"
 #include "totals/windows/rolltotal.h"
 #include "totalsdialog.h"
@@ -95,6 +96,7 @@ void MainWindow::createMenus()
     QMenu *file = addMenu(u"M_FAILE"_s, u"ファイル"_s);
     connect(addItem(file, u"M0_NEW"_s, u"新規作成"_s), &QAction::triggered, this, &MainWindow::runMonthCommand);
     connect(addItem(file, u"M0_TOTAL"_s, u"集計"_s), &QAction::triggered, this, &MainWindow::runTotalsCommand);
+    connect(addItem(file, u"M0_DAY"_s, u"本日の出欠"_s), &QAction::triggered, this, &MainWindow::openDayWindow);
     connect(addItem(file, u"M0_PRT_SET"_s, u"プリンタ設定"_s), &QAction::triggered, this, &MainWindow::runPrinterSetup);
 
     QMenu *settings = addMenu(u"M_SET"_s, u"設定"_s);
@@ -130,6 +132,7 @@ QWidget *MainWindow::createCommandBar()
     };
     connect(addButton(u"B_MONTH"_s, u"月データ"_s), &QPushButton::clicked, this, &MainWindow::runMonthCommand);
     connect(addButton(u"B_TOTAL"_s, u"集計"_s), &QPushButton::clicked, this, &MainWindow::runTotalsCommand);
+    connect(addButton(u"B_DAY"_s, u"本日の出欠"_s), &QPushButton::clicked, this, &MainWindow::openDayWindow);
     m_holidayButton = addButton(u"B_HOLIDAY"_s, u"休日設定"_s);
     m_rosterButton = addButton(u"B_MEIBO"_s, u"名簿読込"_s);
     m_printButton = addButton(u"B_PRT"_s, u"印刷"_s);
@@ -389,11 +392,25 @@ void MainWindow::printTotals()
         return;
     }
     const RollTotal &window = *m_totals;
-    PrinterDestination destination(m_printer.printer());
-    const PrintResult result = destination.print(
+    printOnChosenPrinter(
         [&](PageSurface &surface) { return PrintTotals(surface, window.totals(), window.classEntry()); });
-    if (result != PrintResult::Printed)
+}
+
+void MainWindow::printOnChosenPrinter(const PrintRun &run)
+{
+    PrinterDestination destination(m_printer.printer());
+    if (destination.print(run) != PrintResult::Printed)
         tell(m_platform, this, printFailureMessage(destination.name()), PromptIcon::Warning);
+}
+
+void MainWindow::openDayWindow()
+{
+    if (!m_day)
+        m_day = new DayForm(
+            m_session, m_platform, [this](const PrintRun &run) { printOnChosenPrinter(run); }, this);
+    m_day->show();
+    m_day->raise();
+    m_day->activateWindow();
 }
 
 void MainWindow::runEnvironmentCommand()

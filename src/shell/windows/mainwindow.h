@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/printjob.h"
 #include "printerchoice.h"
 #include "register/monthlock.h"
 
@@ -8,6 +9,7 @@
 
 #include <functional>
 
+class DayForm;
 class HelpWindow;
 class InstanceLock;
 class QLabel;
@@ -63,6 +65,8 @@ public:
     void openRosterWindow();
     // クラス設定: the class list window; an open register editor stays open.
     void openClassListWindow();
+    // 本日の出欠: the school's day in a window of its own, brought to the front when open.
+    void openDayWindow();
     void runPrinterSetup();
     void showHelp();
     void showVersion();
@@ -89,6 +93,8 @@ private:
     void openPrintDialog();
     // The totals window's table on the chosen printer.
     void printTotals();
+    // A printout on the chosen printer; tells the user when it fails.
+    void printOnChosenPrinter(const PrintRun &run);
 
     Session &m_session;
     Platform &m_platform;
@@ -97,6 +103,7 @@ private:
     QPointer<RollForm> m_editor;
     QPointer<RollTotal> m_totals;
     QPointer<HelpWindow> m_help;
+    QPointer<DayForm> m_day;
     QLabel *m_periodLabel = nullptr; // Label1
     QLabel *m_classLabel = nullptr;  // Label2
     QMenu *m_viewMenu = nullptr;     // the register editor's zoom

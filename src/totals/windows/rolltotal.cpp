@@ -237,15 +237,7 @@ bool RollTotal::savePdf(const QString &path)
 
 bool RollTotal::report(const SaveResult &result)
 {
-    if (result.ok) {
-        noteSaved(m_platform, this, result.path);
-    } else {
-        QString text = u"ファイルの保存に失敗しました\n"_s + QDir::toNativeSeparators(result.path);
-        if (!result.error.isEmpty())
-            text += u'\n' + result.error;
-        tell(m_platform, this, text, PromptIcon::Warning);
-    }
-    return result.ok;
+    return reportSaved(m_platform, this, result);
 }
 
 void RollTotal::closeEvent(QCloseEvent *event)
