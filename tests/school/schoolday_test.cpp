@@ -2,12 +2,9 @@
 #include "data/cp932.h"
 #include "data/monthfile.h"
 #include "data/reasonfile.h"
-#include "register/monthlock.h"
 #include "school/schoolday.h"
 #include "testregistry.h"
 
-#include <QCryptographicHash>
-#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,22 +15,6 @@ namespace {
 
 const QDate Day{2026, 12, 9};
 constexpr int DayIndex = 8;
-
-// Every file under `folder` with a digest of its bytes, to see that reading wrote nothing.
-QStringList filesWithDigests(const QString &folder)
-{
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        files.append(path + u' '
-                     + QString::fromLatin1(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5).toHex()));
-    }
-    files.sort();
-    return files;
-}
 
 } // namespace
 
@@ -157,22 +138,6 @@ private slots:
         QCOMPARE(school.notes.size(), 3);
         QVERIFY(school.notes[0].startsWith(u"1年1組: "_s));
         QVERIFY(school.notes.join(u'\n').contains(u"転出した子"_s));
-    }
-
-    // Another program holds the month's lock (it has the month open): the
-    // overview reads its last save, and neither the lock nor any file changes.
-    void readsALockedMonthWithoutWriting()
-    {
-        MonthLock other(monthPath(0));
-        QCOMPARE(other.take(), MonthLock::Outcome::Taken);
-        const QStringList before = filesWithDigests(m_work.path());
-        QVERIFY(before.join(u'\n').contains(u".lock"_s));
-
-        const SchoolDay school = readSchoolDay(m_settings, m_classes, Day, 200);
-        QCOMPARE(school.classes[0].status, ClassDayStatus::Read);
-        QCOMPARE(school.classes[0].counts.enrolled(), 4);
-        QCOMPARE(filesWithDigests(m_work.path()), before);
-        QVERIFY(other.isHeld());
     }
 
     // January to March lie in the folder of the school year begun the April before.
