@@ -120,7 +120,8 @@ ClassDay readClassDay(const ProgramSettings &settings, const ClassEntry &classEn
     const LoadResult loaded = MonthFile::load(path, month);
     if (loaded.ok()) {
         const bool dayOff = isClassDayOff(month, date.year(), date.month(), date.day() - 1);
-        const LoadResult reasons = dayOff ? LoadResult{} : ReasonFile::load(path, month, categories, notes);
+        const LoadResult reasons =
+            dayOff ? LoadResult{} : ReasonFile::load(ReasonFile::pathFor(path), month, categories, notes);
         result = classDayOf(classEntry, month, date, categories);
         if (!reasons.ok())
             notes.append(reasons.describe() + u": 欠席理由を読み込めません"_s);
