@@ -230,7 +230,7 @@ std::optional<QString> fillApril(const QString &path, int gregorianYear, const N
 }
 
 std::optional<QString> writeTarget(const ProgramSettings &settings, int schoolYear, const NewYearTarget &target,
-                                   QByteArray &bytes)
+                                   NewYearWrittenFile &written)
 {
     const QString path = newYearAprilPath(settings, schoolYear, target.classTitle);
     const auto missing = missingFolders(QFileInfo(path).absolutePath());
@@ -248,10 +248,15 @@ std::optional<QString> writeTarget(const ProgramSettings &settings, int schoolYe
     RegisterMonth april;
     if (const auto refusal = fillApril(path, schoolYear + 1, target, april))
         return refusal;
+    QByteArray before;
+    QString error;
+    if (readDataFile(path, before, error) == ReadOutcome::Read)
+        written.before = before;
     const SaveResult saved = MonthFile::save(path, april);
     if (!saved.ok)
         return saved.error;
-    bytes = MonthFile::toBytes(april);
+    written.path = path;
+    written.bytes = MonthFile::toBytes(april);
     return std::nullopt;
 }
 
@@ -274,6 +279,11 @@ QList<NewYearTarget> NewYearPlan::targets() const
 NewYearPlan planNewSchoolYear(const ClassList &classes, const QList<ClassYearEnd> &yearEnds, int schoolYear)
 {
     return Planner(classes, yearEnds, schoolYear).plan();
+}
+
+int proposedNewYearSource(const QDate &today)
+{
+    return today.month() <= 4 ? today.year() - 1 : today.year();
 }
 
 QString newYearAprilPath(const ProgramSettings &settings, int schoolYear, const QString &classTitle)
@@ -305,11 +315,11 @@ NewYearWriteResult writeNewSchoolYear(const ProgramSettings &settings, const New
     NewYearWriteResult result;
     for (const NewYearTarget &target : plan.targets()) {
         if (result.ok()) {
-            QByteArray bytes;
-            if (const auto failure = writeTarget(settings, plan.schoolYear, target, bytes))
+            NewYearWrittenFile written;
+            if (const auto failure = writeTarget(settings, plan.schoolYear, target, written))
                 result.failure = *failure;
             else
-                result.written.append({newYearAprilPath(settings, plan.schoolYear, target.classTitle), bytes});
+                result.written.append(written);
         }
         if (!result.failure.isEmpty())
             result.notWritten.append(target.classTitle);
@@ -326,7 +336,9 @@ QStringList undoNewSchoolYear(const QList<NewYearWrittenFile> &written)
         QString error;
         const bool unchanged = lock.take() == MonthLock::Outcome::Taken
                                && readDataFile(file.path, bytes, error) == ReadOutcome::Read && bytes == file.bytes;
-        if (!unchanged || !QFile::remove(file.path))
+        const bool takenBack =
+            unchanged && (file.before ? writeFileAtomically(file.path, *file.before).ok : QFile::remove(file.path));
+        if (!takenBack)
             kept.append(file.path);
     }
     return kept;

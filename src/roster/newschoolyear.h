@@ -3,6 +3,7 @@
 #include "data/records.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -80,6 +81,11 @@ NewYearPlan planNewSchoolYear(const ClassList &classes, const QList<ClassYearEnd
 // that can be read and has pupil lines, and the April of the next school year.
 QList<ClassYearEnd> readClassYearEnds(const ProgramSettings &settings, const ClassList &classes, int schoolYear);
 
+// The school year whose pupils a new school year carries, as proposed on
+// `today`: the one ending in March up to April, the running one from May (to
+// prepare the next April ahead).
+int proposedNewYearSource(const QDate &today);
+
 // The April register of `classTitle` in the school year after `schoolYear`.
 QString newYearAprilPath(const ProgramSettings &settings, int schoolYear, const QString &classTitle);
 
@@ -88,6 +94,7 @@ struct NewYearWrittenFile
 {
     QString path;
     QByteArray bytes;
+    std::optional<QByteArray> before; // the file it replaced (an April without pupils), if any
 };
 
 struct NewYearWriteResult

@@ -5,6 +5,7 @@
 #include "testregistry.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -100,6 +101,12 @@ private:
         const QString path = QDir(folder).filePath(MonthFile::fileName(year, month));
         MonthFile::save(path, contents);
         return path;
+    }
+
+    static QByteArray readBytes(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
 private slots:
@@ -213,17 +220,21 @@ private slots:
         QVERIFY(linesOf(again).contains(u"skipped 2年1組: 4月の出席簿に児童がいます"_s));
     }
 
-    // 元に戻す removes only what is still as written and not open elsewhere.
+    // 元に戻す takes back only what is still as written and not open elsewhere;
+    // an April that was there without pupils gets its holidays and teacher back.
     void undoTakesBackUnchangedFilesOnly()
     {
         QTemporaryDir work;
         const ProgramSettings settings = settingsIn(work);
-        const ClassList classes = firstClassesUpTo(4);
-        for (int grade = 1; grade <= 3; ++grade)
+        const ClassList classes = firstClassesUpTo(5);
+        for (int grade = 1; grade <= 4; ++grade)
             writeMonth(settings, 2025, u"%1年1組"_s.arg(grade), 2026, 3, {u"児童%1"_s.arg(grade)});
+        const QString emptyApril = writeMonth(settings, 2026, u"5年1組"_s, 2026, 4, {});
+        const QByteArray emptyAprilBytes = readBytes(emptyApril);
         const NewYearPlan plan = planNewSchoolYear(classes, readClassYearEnds(settings, classes, 2025), 2025);
         const NewYearWriteResult result = writeNewSchoolYear(settings, plan);
-        QCOMPARE(result.written.size(), 3);
+        QCOMPARE(result.written.size(), 4);
+        QCOMPARE(result.written[3].path, emptyApril);
 
         RegisterMonth changed;
         QVERIFY(MonthFile::load(result.written[1].path, changed).ok());
@@ -235,6 +246,7 @@ private slots:
         QCOMPARE(undoNewSchoolYear(result.written), (QStringList{result.written[1].path, result.written[2].path}));
         QVERIFY(!QFileInfo::exists(result.written[0].path));
         QVERIFY(QFileInfo::exists(result.written[2].path));
+        QCOMPARE(readBytes(emptyApril), emptyAprilBytes);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "print/windows/printdestination.h"
 #include "print/windows/printdialog.h"
 #include "roster/windows/classsetform.h"
+#include "roster/windows/newyearform.h"
 #include "roster/windows/rosterform.h"
 #include "shell/windows/environmentdialog.h"
 #include "shell/windows/folderdialog.h"
@@ -17,8 +18,9 @@
 // Every dialog that remembers its place, by window name, on a fixture whose
 // month (April 2026 of 1年2組) is open; DialogHost opens these and VER_FORM.
 inline const QStringList RememberedDialogs{
-    QStringLiteral("F_SET"),   QStringLiteral("F_SET2"),   QStringLiteral("USER_SET"),  QStringLiteral("DF_SET"),
-    QStringLiteral("HOLIDAY"), QStringLiteral("PRT_ROLL"), QStringLiteral("CLASS_SET"), QStringLiteral("MEIBO_F")};
+    QStringLiteral("F_SET"),     QStringLiteral("F_SET2"),  QStringLiteral("USER_SET"),
+    QStringLiteral("DF_SET"),    QStringLiteral("HOLIDAY"), QStringLiteral("PRT_ROLL"),
+    QStringLiteral("CLASS_SET"), QStringLiteral("MEIBO_F"), QStringLiteral("NEW_YEAR")};
 
 class NoPrinter : public PrintDestination
 {
@@ -62,6 +64,8 @@ struct DialogHost
             return std::make_unique<PrintDialog>(session, platform, printer, &parent);
         if (name == QStringLiteral("CLASS_SET"))
             return std::make_unique<ClassSetForm>(session, platform, &parent);
+        if (name == QStringLiteral("NEW_YEAR"))
+            return std::make_unique<NewYearForm>(session, platform, &parent);
         if (name == QStringLiteral("VER_FORM"))
             return std::make_unique<VersionDialog>(&parent);
         return std::make_unique<RosterForm>(session, platform, nullptr, &parent);

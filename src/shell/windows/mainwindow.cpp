@@ -21,6 +21,7 @@
 #include "register/windows/rollform.h"
 #include "roster/classtitle.h"
 #include "roster/windows/classsetform.h"
+#include "roster/windows/newyearform.h"
 #include "roster/windows/rosterform.h"
 #include "school/windows/dayform.h"
 #include "totals/totalsprint.h"
@@ -108,6 +109,8 @@ void MainWindow::createMenus()
         ReasonCategoriesDialog dialog(m_session, m_platform, this);
         dialog.exec();
     });
+    connect(addItem(settings, u"M0_NEW_YEAR"_s, u"年度更新"_s), &QAction::triggered, this,
+            &MainWindow::openNewYearWindow);
 
     m_viewMenu = addMenu(u"M_VIEW"_s, u"表示"_s);
 
@@ -448,6 +451,14 @@ void MainWindow::openRosterWindow()
 void MainWindow::openClassListWindow()
 {
     ClassSetForm dialog(m_session, m_platform, this);
+    dialog.exec();
+}
+
+void MainWindow::openNewYearWindow()
+{
+    if (!closeDocuments())
+        return;
+    NewYearForm dialog(m_session, m_platform, this);
     dialog.exec();
 }
 
