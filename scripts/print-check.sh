@@ -38,7 +38,7 @@ sed 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "12 10 580 828"|' \
 lpadmin -p "$queue" -E -v cups-pdf:/veltra -P "$work/veltra.ppd" 2>/dev/null
 
 "$cli" demo "$work/demo" >/dev/null
-month=$(ls "$work"/demo/data/*/*/*_5.ROD)
+month=$(ls "$work"/demo/data/*/1年2組/*_5.ROD)
 "$cli" print "$month" --work-folder "$work/demo" --pdf "$work/direct.pdf"
 "$cli" print "$month" --work-folder "$work/demo" --trace "$work/trace.json"
 "$cli" print "$month" --work-folder "$work/demo" --printer "$queue"

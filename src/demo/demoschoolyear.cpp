@@ -39,29 +39,29 @@ void fillMarks(RegisterMonth &month, int days, quint32 seed)
     }
 }
 
-Month makeMonth(int gregorianYear, int monthNumber, QList<PupilRecord> &pupils)
+void fillPupils(Month &month, const QList<PupilRecord> &pupils, quint32 seed)
 {
-    Month result{gregorianYear, monthNumber, {}};
-    RegisterMonth &month = result.data;
-    month.TeacherName = DemoPeople::teacherName();
-    DemoCalendar::applyDaysOff(month, gregorianYear, monthNumber);
+    RegisterMonth &data = month.data;
+    data.TeacherName = DemoPeople::teacherName();
+    data.PupilCount = qint16(pupils.size());
+    std::copy(pupils.cbegin(), pupils.cend(), data.Pupils.begin());
+    fillMarks(data, JapaneseEra::daysInMonth(month.gregorianYear, month.month), seed);
+}
 
+// The first class's joiner arrives in its joining month, its leaver goes in its leaving month.
+void applyChanges(int monthNumber, const RegisterMonth &daysOff, QList<PupilRecord> &pupils)
+{
     if (monthNumber == JoiningMonth) {
         PupilRecord joiner = DemoPeople::newcomer();
         joiner.InKind = u"入"_s;
-        joiner.InDay = qint16(DemoCalendar::firstSchoolDayFrom(month, JoiningFromDay) - 1);
+        joiner.InDay = qint16(DemoCalendar::firstSchoolDayFrom(daysOff, JoiningFromDay) - 1);
         pupils.append(joiner);
     }
     if (monthNumber == LeavingMonth) {
         PupilRecord &leaver = pupils[LeavingPupilIndex];
         leaver.OutKind = u"転"_s;
-        leaver.OutDay = qint16(DemoCalendar::firstSchoolDayFrom(month, LeavingFromDay) - 1);
+        leaver.OutDay = qint16(DemoCalendar::firstSchoolDayFrom(daysOff, LeavingFromDay) - 1);
     }
-
-    month.PupilCount = qint16(pupils.size());
-    std::copy(pupils.cbegin(), pupils.cend(), month.Pupils.begin());
-    fillMarks(month, JapaneseEra::daysInMonth(gregorianYear, monthNumber), quint32(gregorianYear * 100 + monthNumber));
-    return result;
 }
 
 // Next month's list: the joiner stays without a joining kind, the leaver goes.
@@ -74,19 +74,32 @@ void carryOver(QList<PupilRecord> &pupils)
     }
 }
 
-} // namespace
-
-QList<Month> months()
+QList<Month> yearOf(QList<PupilRecord> pupils, int classNumber, bool withChanges)
 {
-    QList<PupilRecord> pupils = DemoPeople::classInApril();
     QList<Month> year;
     for (int offset = 0; offset < 12; ++offset) {
         const int monthNumber = (3 + offset) % 12 + 1;
         const int gregorianYear = monthNumber >= 4 ? StartYear : StartYear + 1;
-        year.append(makeMonth(gregorianYear, monthNumber, pupils));
+        Month &month = year.emplace_back(Month{gregorianYear, monthNumber, {}});
+        DemoCalendar::applyDaysOff(month.data, gregorianYear, monthNumber);
+        if (withChanges)
+            applyChanges(monthNumber, month.data, pupils);
+        fillPupils(month, pupils, quint32(classNumber * 1000000 + gregorianYear * 100 + monthNumber));
         carryOver(pupils);
     }
     return year;
+}
+
+} // namespace
+
+QList<Month> months()
+{
+    return yearOf(DemoPeople::classInApril(), 0, true);
+}
+
+QList<Month> months(const QList<PupilRecord> &april, int classNumber)
+{
+    return yearOf(april, classNumber, false);
 }
 
 } // namespace DemoSchoolYear

@@ -4,9 +4,9 @@
 
 #include <QList>
 
-// A school year of month registers for the demo's ordinary class, April to
-// March: one pupil transfers in during the autumn and one transfers out in the
-// winter; the class list is carried from month to month.
+// A school year of month registers for a class of the demo, April to March,
+// the class list carried from month to month. In the demo's first class one
+// pupil transfers in during the autumn and one transfers out in the winter.
 namespace DemoSchoolYear {
 
 inline constexpr int StartYear = 2026; // the school year that begins in April 2026
@@ -21,6 +21,10 @@ struct Month
     RegisterMonth data;
 };
 
+// The first class's year.
 QList<Month> months();
+// The year of a class whose April pupils stay all year; `classNumber` (from 1)
+// gives it marks of its own.
+QList<Month> months(const QList<PupilRecord> &april, int classNumber);
 
 } // namespace DemoSchoolYear

@@ -1,5 +1,6 @@
 #include "demoworkfolder.h"
 
+#include "demopeople.h"
 #include "demoschoolyear.h"
 
 #include "data/classlistfile.h"
@@ -56,18 +57,42 @@ ProgramSettings settings(const QString &workFolder)
 ClassList classList()
 {
     ClassList list;
-    list.Entries[0] = classEntry(OrdinaryClass, 1, 0, u"2"_s, {});
-    list.Entries[1] = classEntry(SpecialSupportClass, 0, 0, u"ひまわり"_s, u"知的"_s);
-    list.Entries[2] = classEntry(MultiGradeClass, 3, 4, u"1"_s, {});
-    list.ClassCount = 3;
+    for (qint16 grade = 1; grade <= 6; ++grade)
+        list.Entries[list.ClassCount++] = classEntry(OrdinaryClass, grade, 0, u"2"_s, {});
+    list.Entries[list.ClassCount++] = classEntry(MultiGradeClass, 3, 4, {}, {});
+    list.Entries[list.ClassCount++] = classEntry(SpecialSupportClass, 0, 0, u"ひまわり"_s, u"知的"_s);
     return list;
+}
+
+QString classFolder(const ProgramSettings &settings, const QString &classTitle)
+{
+    return QDir(settings.DataFolder).filePath(u"%1/%2"_s.arg(DemoSchoolYear::StartYear).arg(classTitle.trimmed()));
 }
 
 QString monthFolder(const ProgramSettings &settings)
 {
-    const QString title = classList().Entries[0].Title.trimmed();
-    return QDir(settings.DataFolder).filePath(u"%1/%2"_s.arg(DemoSchoolYear::StartYear).arg(title));
+    return classFolder(settings, classList().Entries[0].Title);
 }
+
+namespace {
+
+// The school year of the class at `index` of the class list.
+QList<DemoSchoolYear::Month> yearOfClass(int index)
+{
+    if (index == 0)
+        return DemoSchoolYear::months();
+    const ClassEntry entry = classList().Entries[index];
+    switch (entry.Kind) {
+    case MultiGradeClass:
+        return DemoSchoolYear::months(DemoPeople::otherClassInApril(index, 9, {entry.Grade, entry.Grade2}), index);
+    case SpecialSupportClass:
+        return DemoSchoolYear::months(DemoPeople::otherClassInApril(index, 5, {2, 6, 4, 1, 5}), index);
+    default:
+        return DemoSchoolYear::months(DemoPeople::otherClassInApril(index, 22 + entry.Grade), index);
+    }
+}
+
+} // namespace
 
 SaveResult write(const QString &workFolder)
 {
@@ -77,20 +102,23 @@ SaveResult write(const QString &workFolder)
         if (QFileInfo::exists(existing))
             return {false, existing, u"すでにあるため、デモ用の作業フォルダーを作りません"_s, false};
     }
-    const QString folder = monthFolder(demo);
     if (!QDir().mkpath(demo.WorkFolder))
         return folderFailure(demo.WorkFolder);
-    if (!QDir().mkpath(folder))
-        return folderFailure(folder);
 
+    const ClassList classes = classList();
     SaveResult result = SettingsFile::save(demo);
     if (result.ok)
-        result = ClassListFile::save(demo.WorkFolder, classList());
-    for (const DemoSchoolYear::Month &month : DemoSchoolYear::months()) {
-        if (!result.ok)
-            break;
-        const QString path = QDir(folder).filePath(MonthFile::fileName(month.gregorianYear, month.month));
-        result = MonthFile::save(path, month.data);
+        result = ClassListFile::save(demo.WorkFolder, classes);
+    for (int index = 0; index < classes.ClassCount && result.ok; ++index) {
+        const QString folder = classFolder(demo, classes.Entries[index].Title);
+        if (!QDir().mkpath(folder))
+            return folderFailure(folder);
+        for (const DemoSchoolYear::Month &month : yearOfClass(index)) {
+            if (!result.ok)
+                break;
+            const QString path = QDir(folder).filePath(MonthFile::fileName(month.gregorianYear, month.month));
+            result = MonthFile::save(path, month.data);
+        }
     }
     return result;
 }

@@ -7,8 +7,14 @@
 #include "demo/demoschoolyear.h"
 #include "demo/demoworkfolder.h"
 #include "register/monthstatistics.h"
+#include "roster/classlistedit.h"
 #include "testregistry.h"
 
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -50,18 +56,39 @@ private slots:
         QVERIFY(!settings.SchoolName.isEmpty());
     }
 
-    void classListHasOneClassOfEachKind()
+    // One ordinary class a grade and a class of each other kind, in the class
+    // list window's order, each with a school year of registers, so that the
+    // demo goes into a new school year with every part of a plan.
+    void classesGoIntoANewSchoolYear()
     {
         ClassList list;
         const LoadResult loaded = ClassListFile::load(workFolder(), list);
         QVERIFY2(loaded.ok(), qPrintable(loaded.describe()));
-        QCOMPARE(list.ClassCount, 3);
-        QCOMPARE(list.Entries[0].Title, u"1年2組"_s);
-        QCOMPARE(list.Entries[0].Kind, OrdinaryClass);
-        QCOMPARE(list.Entries[1].Title, u"ひまわり(知的)"_s);
-        QCOMPARE(list.Entries[1].Kind, SpecialSupportClass);
-        QCOMPARE(list.Entries[2].Title, u"3・4年"_s);
-        QCOMPARE(list.Entries[2].Kind, MultiGradeClass);
+        QStringList titles;
+        for (int i = 0; i < list.ClassCount; ++i) {
+            titles.append(list.Entries[i].Title);
+            QVERIFY(QFileInfo::exists(workFolder() + u"/data/2026/%1/2027_3.ROD"_s.arg(list.Entries[i].Title)));
+        }
+        QCOMPARE(titles, (QStringList{u"1年2組"_s, u"2年2組"_s, u"3年2組"_s, u"4年2組"_s, u"5年2組"_s, u"6年2組"_s,
+                                      u"3・4年"_s, u"ひまわり(知的)"_s}));
+        ClassList sorted = list;
+        SortClassList(sorted);
+        QCOMPARE(sorted, list);
+
+        CommandOutput output;
+        QCOMPARE(runNewYear({u"--work-folder"_s, workFolder(), u"--school-year"_s, u"2026"_s}, output),
+                 ExitStatus::Success);
+        const QJsonObject plan = QJsonDocument::fromJson(output.out).object();
+        QStringList moves;
+        for (const QJsonValue &move : plan[u"moves"_s].toArray())
+            moves.append(move[u"from"_s].toString() + u'>' + move[u"to"_s].toString() + u' '
+                         + QString::number(move[u"pupils"_s].toArray().size()));
+        QCOMPARE(moves, (QStringList{u"1年2組>2年2組 30"_s, u"2年2組>3年2組 24"_s, u"3年2組>4年2組 25"_s,
+                                     u"4年2組>5年2組 26"_s, u"5年2組>6年2組 27"_s, u"3・4年>3・4年 5"_s,
+                                     u"ひまわり(知的)>ひまわり(知的) 4"_s}));
+        QCOMPARE(plan[u"graduates"_s].toArray().size(), 2);
+        QCOMPARE(plan[u"notPlaced"_s].toArray().size(), 4);
+        QCOMPARE(plan[u"skipped"_s].toArray().size(), 0);
     }
 
     void monthsCountTheClassChanges_data()
@@ -144,12 +171,14 @@ private slots:
     {
         QTemporaryDir again;
         QVERIFY(DemoWorkFolder::write(again.path()).ok);
-        const QDir first = monthFolder();
-        const QDir second(DemoWorkFolder::monthFolder(DemoWorkFolder::settings(again.path())));
-        const QStringList files = first.entryList(QDir::Files);
-        QCOMPARE(files.size(), 12);
-        for (const QString &file : files)
-            QCOMPARE(readFile(second.filePath(file)), readFile(first.filePath(file)));
+        const QDir first(workFolder() + u"/data"_s);
+        QDirIterator files(first.path(), {u"*.ROD"_s}, QDir::Files, QDirIterator::Subdirectories);
+        int count = 0;
+        for (; files.hasNext(); ++count) {
+            const QString file = first.relativeFilePath(files.next());
+            QCOMPARE(readFile(again.filePath(u"data/"_s + file)), readFile(first.filePath(file)));
+        }
+        QCOMPARE(count, 8 * 12);
     }
 
     // A school's own files are never replaced by the demo's.

@@ -15,7 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -69,6 +72,7 @@ void NewYearForm::createControls()
     for (int column = 0; column < int(std::size(GridColumnWidths)); ++column)
         m_grid->setColumnWidth(column, GridColumnWidths[column]);
     m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
     m_undo->setEnabled(false);
     for (QPushButton *button : {m_show, m_ok, m_undo, close})
         button->setAutoDefault(false);
@@ -77,6 +81,7 @@ void NewYearForm::createControls()
     QLabel *yearLabel = namedLabel(u"Label1"_s, u"進級させる年度"_s, this);
     yearLabel->setBuddy(m_year->yearBox());
     yearRow->addWidget(yearLabel);
+    m_year->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     yearRow->addWidget(m_year);
     yearRow->addWidget(namedLabel(u"Label2"_s, u"年度"_s, this));
     yearRow->addSpacing(12);
@@ -96,7 +101,9 @@ void NewYearForm::createControls()
     layout->addLayout(yearRow, 0, 0);
     layout->addWidget(m_grid, 1, 0);
     layout->addLayout(buttons, 2, 0);
-    resize(700, 440);
+    // Wide enough for a class's names where the screen allows.
+    const QScreen *shownOn = parentWidget() ? parentWidget()->screen() : screen();
+    resize(std::min(900, shownOn->availableGeometry().width() - 100), 480);
 
     connect(m_year->yearBox(), &QLineEdit::editingFinished, m_year, &EraYearEntry::followSchoolYear);
     connect(m_year->yearBox(), &QLineEdit::returnPressed, this, &NewYearForm::showPlan);
