@@ -41,6 +41,23 @@ void WholeYearTotalsFromDisk(benchmark::State &state)
     }
 }
 
+// A two-term school's year: 前期 to 10月9日 and 後期, each cutting October by the day.
+void TwoTermsFromDisk(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    writeFullYear(folder.path());
+    const QList<TotalsPeriod> terms = offeredPeriods(SchoolPeriods::twoTerms({10, 9}), DemoSchoolYear::StartYear);
+    for (auto _ : state) {
+        for (const TotalsPeriod &term : terms.first(2)) {
+            const Totals totals = ComputeTotals(folder.path(), DemoSchoolYear::StartYear, term);
+            if (totals.rows.size() < PupilWorkingLimit)
+                state.SkipWithError("the year was not read");
+            benchmark::DoNotOptimize(totals);
+        }
+    }
+}
+
 } // namespace
 
 BENCHMARK(WholeYearTotalsFromDisk)->Unit(benchmark::kMillisecond);
+BENCHMARK(TwoTermsFromDisk)->Unit(benchmark::kMillisecond);

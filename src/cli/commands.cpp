@@ -26,7 +26,7 @@ const QString Usage =
     u"                    --from last-month|roster|text [--file F] [--with-sex] [--write [--replace]]\n"
     u"  veltra-cli print FILE.ROD (--pdf OUT.pdf | --trace OUT.json | --printer NAME) [--side …]\n"
     u"  veltra-cli print --school-year Y --class TITLE --pdf OUT.pdf\n"
-    u"  veltra-cli totals --folder CLASSFOLDER --school-year Y --term 1..4 [--csv OUT.csv]\n"
+    u"  veltra-cli totals --folder CLASSFOLDER --school-year Y (--term 1..4 | --from DATE --to DATE) [--csv OUT.csv]\n"
     u"  veltra-cli new-year --work-folder DIR --school-year Y [--write]\n"
     u"  veltra-cli reasons FILE.ROD [--work-folder DIR] [--set D N CATEGORY[,…] [--text T] | --clear D N]\n"
     u"  veltra-cli day --work-folder DIR [--date YYYY-MM-DD] [--csv OUT.csv] [--pdf OUT.pdf]\n"

@@ -2,6 +2,7 @@
 #include "jsonwriter.h"
 #include "printtarget.h"
 
+#include "data/periodsfile.h"
 #include "totals/totals.h"
 #include "totals/totalscsv.h"
 #include "totals/totalsprint.h"
@@ -10,25 +11,39 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <variant>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString TotalsUsage = u"使い方: veltra-cli totals --folder CLASSFOLDER --school-year Y --term 1..4\n"
-                            u"                          [--csv OUT.csv] [--csv-layout totals|records]\n"
-                            u"  Y は年度の4月の西暦年、CLASSFOLDER はその年度の学級のフォルダー\n"
-                            u"  --term 1 は１学期、2 は２学期、3 は３学期、4 は１年間\n"_s;
+const QString TotalsUsage =
+    u"使い方: veltra-cli totals --folder CLASSFOLDER --school-year Y\n"
+    u"                          (--term 1..4 | --from YYYY-MM-DD --to YYYY-MM-DD) [--work-folder DIR]\n"
+    u"                          [--csv OUT.csv] [--csv-layout totals|records] [--pdf OUT.pdf | --trace OUT.json]\n"
+    u"  Y は年度の4月の西暦年、CLASSFOLDER はその年度の学級のフォルダー\n"
+    u"  --term N は作業フォルダーの集計期間の N 番目 (3学期制なら 1～3、2学期制なら 1～2)、4 は１年間\n"
+    u"  --from と --to はその年度の中の任意の期間 (両端の日を含む)\n"_s;
 
 struct TotalsRequest
 {
     QString folder;
     std::optional<int> schoolYear;
     std::optional<int> term; // 1..4 as typed
+    std::optional<QDate> from;
+    std::optional<QDate> to;
     QString csv;
     TotalsCsv::Layout layout = TotalsCsv::Layout::Totals;
     std::optional<PrintTarget> print;
     QString workFolder = u"."_s;
 };
+
+std::optional<QDate> parseDate(const QString &text)
+{
+    const QDate date = QDate::fromString(text, u"yyyy-MM-dd"_s);
+    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+}
 
 bool parseArguments(const QStringList &arguments, TotalsRequest &request)
 {
@@ -41,6 +56,8 @@ bool parseArguments(const QStringList &arguments, TotalsRequest &request)
             request.schoolYear = parseNumber(value, 1989, 9998);
         else if (option == u"--term"_s)
             request.term = parseNumber(value, 1, TotalsTerm::Count);
+        else if (option == u"--from"_s || option == u"--to"_s)
+            (option == u"--from"_s ? request.from : request.to) = parseDate(value);
         else if (option == u"--csv"_s)
             request.csv = value;
         else if (option == u"--csv-layout"_s && (value == u"totals"_s || value == u"records"_s))
@@ -53,7 +70,36 @@ bool parseArguments(const QStringList &arguments, TotalsRequest &request)
         else
             return false;
     }
-    return arguments.size() % 2 == 0 && !request.folder.isEmpty() && request.schoolYear && request.term;
+    const bool oneWay = request.term ? !request.from && !request.to : request.from && request.to;
+    return arguments.size() % 2 == 0 && !request.folder.isEmpty() && request.schoolYear && oneWay;
+}
+
+// The period asked for: the school's Nth period, the whole year, or the
+// dates given (named as the school's period with those dates, if any).
+std::variant<TotalsPeriod, QString> periodOf(const TotalsRequest &request, const SchoolPeriods &periods)
+{
+    const int schoolYear = *request.schoolYear;
+    const QList<TotalsPeriod> offered = offeredPeriods(periods, schoolYear);
+    const qsizetype schoolPeriods = offered.size() - 1;
+    if (request.term) {
+        if (*request.term == TotalsTerm::Count)
+            return offered.last();
+        if (*request.term <= schoolPeriods)
+            return offered[*request.term - 1];
+        return u"この学校の集計期間は%1つです (--term 1～%1、4 は１年間)"_s.arg(schoolPeriods);
+    }
+    const TotalsPeriod year = wholeYearPeriod(schoolYear);
+    if (*request.from < year.first || *request.to > year.last || *request.from > *request.to)
+        return u"--from と --to は %1 から %2 までの間で、--from を --to より後にしないでください"_s.arg(
+            year.first.toString(Qt::ISODate), year.last.toString(Qt::ISODate));
+    const auto sameDates = [&](const TotalsPeriod &period) {
+        return period.first == *request.from && period.last == *request.to;
+    };
+    const auto named = std::find_if(offered.begin(), offered.end(), sameDates);
+    if (named != offered.end())
+        return *named;
+    const auto day = [](const QDate &date) { return u"%1月%2日"_s.arg(date.month()).arg(date.day()); };
+    return TotalsPeriod{day(*request.from) + u'～' + day(*request.to), *request.from, *request.to};
 }
 
 QString readingName(MonthReading reading)
@@ -75,6 +121,9 @@ QByteArray totalsJson(const Totals &totals, int typedTerm)
     json.beginObject();
     json.key(u"schoolYear"_s).value(totals.schoolYear);
     json.key(u"term"_s).value(typedTerm);
+    json.key(u"period"_s).value(totals.period.name);
+    json.key(u"from"_s).value(totals.period.first.toString(Qt::ISODate));
+    json.key(u"to"_s).value(totals.period.last.toString(Qt::ISODate));
     json.key(u"months"_s).beginArray();
     for (const TotalsMonth &month : totals.months) {
         json.beginObject();
@@ -129,7 +178,7 @@ std::optional<ClassEntry> printedClass(const TotalsRequest &request, const Total
 ExitStatus printTotals(const PrintTarget &target, const Totals &totals, const ClassEntry &classEntry,
                        CommandOutput &output)
 {
-    const QString title = TotalsText::title(totals.schoolYear, totals.term, classEntry);
+    const QString title = TotalsText::title(totals.schoolYear, totals.period, classEntry);
     return printTo(
         target, title, [&](PageSurface &surface) { return PrintTotals(surface, totals, classEntry); }, output);
 }
@@ -146,7 +195,15 @@ ExitStatus runTotals(const QStringList &arguments, CommandOutput &output)
         return ExitStatus::InputError;
     }
 
-    const Totals totals = ComputeTotals(request.folder, *request.schoolYear, *request.term - 1);
+    SchoolPeriods periods;
+    const LoadResult periodsRead = PeriodsFile::load(QDir(request.workFolder).absolutePath(), periods);
+    if (periodsRead.unreadable())
+        return loadError(output, periodsRead);
+    const auto period = periodOf(request, periods);
+    if (const QString *refusal = std::get_if<QString>(&period))
+        return usageError(output, *refusal + u'\n' + TotalsUsage);
+
+    const Totals totals = ComputeTotals(request.folder, *request.schoolYear, std::get<TotalsPeriod>(period));
     for (const TotalsMonth &month : totals.monthsRead(MonthReading::Unreadable))
         output.err += month.detail + u": 読めないため、この月を除いて集計しました\n"_s;
     // Every input is checked before any output is written.
@@ -156,7 +213,7 @@ ExitStatus runTotals(const QStringList &arguments, CommandOutput &output)
         if (!classEntry)
             return ExitStatus::InputError;
     }
-    output.out += totalsJson(totals, *request.term);
+    output.out += totalsJson(totals, request.term.value_or(0));
 
     if (!request.csv.isEmpty()) {
         const SaveResult saved = TotalsCsv::save(request.csv, totals, request.layout);

@@ -10,7 +10,7 @@ namespace {
 
 const QString Graduation = u"卒業"_s;
 
-void countMark(int code, int d, std::array<qint16, StatColumn::Count> &row, MonthStatistics &stats)
+void countMark(int code, int d, DayCounters &row, MonthStatistics &stats)
 {
     using namespace StatColumn;
     switch (code) {
@@ -93,7 +93,10 @@ int countedDays(const RegisterMonth &month, int heiseiYear, int monthNumber)
     return monthLength;
 }
 
-void ComputeMonthStatistics(const RegisterMonth &month, int heiseiYear, int monthNumber, MonthStatistics &stats)
+namespace {
+
+void computeMonth(const RegisterMonth &month, int heiseiYear, int monthNumber, MonthStatistics &stats,
+                  PupilDayFigures *byDay)
 {
     stats = MonthStatistics{};
     const int days = countedDays(month, heiseiYear, monthNumber);
@@ -106,28 +109,31 @@ void ComputeMonthStatistics(const RegisterMonth &month, int heiseiYear, int mont
     const int pupils = std::clamp<int>(month.PupilCount, 0, PupilSlots);
     for (int i = 0; i < pupils; ++i) {
         const PupilRecord &pupil = month.Pupils[i];
-        auto &row = stats.PupilStat[i];
+        std::array<DayCounters, DaySlots> dayRows{};
         bool left = false;
         std::array<bool, DaySlots> countedPresent{};
         for (int d = 0; d < days; ++d) {
             const QString &mark = pupil.Marks[d];
+            DayCounters &dayRow = dayRows[d];
             const qint16 presentBefore = stats.DayPresent[d];
             if (mark.isEmpty()) {
                 if (!left && !dayOff[d])
-                    ++stats.DayPresent[d], ++row[StatColumn::Present];
+                    ++stats.DayPresent[d], ++dayRow[StatColumn::Present];
             } else if (!dayOff[d]) {
-                countMark(markCodeOf(mark), d, row, stats);
+                countMark(markCodeOf(mark), d, dayRow, stats);
             } else if (markCodeOf(mark) == MarkCode::HolidayAttendance) {
-                ++row[StatColumn::HolidayAttendance];
+                ++dayRow[StatColumn::HolidayAttendance];
             }
             countedPresent[d] = stats.DayPresent[d] > presentBefore;
 
             // A joiner's present days restart on the joining day: the days on
             // which the joiner was counted present before are taken out of the
-            // day totals again, and only those, whatever the order of the list.
+            // pupil's days and of the day totals again, and only those,
+            // whatever the order of the list.
             if (!left && !dayOff[d] && !pupil.InKind.isEmpty() && d == pupil.InDay) {
-                row[StatColumn::Present] = countsPresentAlone(mark) ? 1 : 0;
+                dayRow[StatColumn::Present] = countsPresentAlone(mark) ? 1 : 0;
                 for (int k = 0; k < d; ++k) {
+                    dayRows[k][StatColumn::Present] = 0;
                     if (countedPresent[k])
                         --stats.DayPresent[k];
                 }
@@ -147,7 +153,27 @@ void ComputeMonthStatistics(const RegisterMonth &month, int heiseiYear, int mont
             if (d == days - 1 && !left)
                 addEnrolment(stats.EndBoys, stats.EndGirls, pupil.Sex, 1);
         }
+        for (const DayCounters &dayRow : dayRows) {
+            for (int c = 0; c < StatColumn::Count; ++c)
+                stats.PupilStat[i][c] = qint16(stats.PupilStat[i][c] + dayRow[c]);
+        }
+        if (byDay)
+            (*byDay)[i] = dayRows;
     }
+}
+
+} // namespace
+
+void ComputeMonthStatistics(const RegisterMonth &month, int heiseiYear, int monthNumber, MonthStatistics &stats)
+{
+    computeMonth(month, heiseiYear, monthNumber, stats, nullptr);
+}
+
+void ComputeMonthStatistics(const RegisterMonth &month, int heiseiYear, int monthNumber, MonthStatistics &stats,
+                            PupilDayFigures &byDay)
+{
+    byDay = {};
+    computeMonth(month, heiseiYear, monthNumber, stats, &byDay);
 }
 
 std::optional<int> attendanceRateTenths(const MonthStatistics &stats)

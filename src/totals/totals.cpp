@@ -6,22 +6,9 @@
 #include <QDir>
 
 #include <algorithm>
+#include <memory>
 
-namespace TotalsTerm {
-
-int firstMonth(int term)
-{
-    constexpr std::array<int, Count> First{4, 9, 13, 4};
-    return First[std::clamp(term, 0, Count - 1)];
-}
-
-int lastMonth(int term)
-{
-    constexpr std::array<int, Count> Last{8, 12, 15, 15};
-    return Last[std::clamp(term, 0, Count - 1)];
-}
-
-} // namespace TotalsTerm
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -37,43 +24,19 @@ bool samePupil(const TotalsRow &row, const PupilRecord &pupil)
     return row.Name == pupil.Name && row.Sex == pupil.Sex && row.Grade == pupil.Grade;
 }
 
-} // namespace
-
-QList<TotalsMonth> Totals::monthsRead(MonthReading reading) const
+// What one month gives a pupil slot: its counters, and whether it takes a row.
+struct PupilFigures
 {
-    QList<TotalsMonth> found;
-    std::copy_if(months.begin(), months.end(), std::back_inserter(found),
-                 [reading](const TotalsMonth &month) { return month.reading == reading; });
-    return found;
-}
+    std::array<int, StatColumn::Count> counters{};
+    bool takesPart = true;
+};
 
-Totals ComputeTotals(const QString &classFolder, int schoolYear, int term)
+void addPupils(Totals &totals, const RegisterMonth &month, const QList<PupilFigures> &figures)
 {
-    Totals totals;
-    totals.schoolYear = schoolYear;
-    totals.term = std::clamp(term, 0, TotalsTerm::Count - 1);
-    const QDir folder(classFolder);
-    RegisterMonth month;
-    for (int m = TotalsTerm::firstMonth(totals.term); m <= TotalsTerm::lastMonth(totals.term); ++m) {
-        const int year = m > 12 ? schoolYear + 1 : schoolYear;
-        const int monthNumber = m > 12 ? m - 12 : m;
-        const QString path = folder.filePath(MonthFile::fileName(year, monthNumber));
-        const LoadResult loaded = MonthFile::load(path, month);
-        totals.months.append({year, monthNumber, readingOf(loaded), path, loaded.ok() ? QString() : loaded.describe()});
-        if (loaded.ok())
-            addMonth(totals, month, year, monthNumber);
-    }
-    return totals;
-}
-
-void addMonth(Totals &totals, const RegisterMonth &month, int gregorianYear, int monthNumber)
-{
-    MonthStatistics stats;
-    ComputeMonthStatistics(month, JapaneseEra::heiseiFromGregorian(gregorianYear), monthNumber, stats);
-
-    const int pupils = std::clamp<int>(month.PupilCount, 0, PupilSlots);
     QList<bool> taken(totals.rows.size(), false);
-    for (int p = 0; p < pupils; ++p) {
+    for (qsizetype p = 0; p < figures.size(); ++p) {
+        if (!figures[p].takesPart)
+            continue;
         const PupilRecord &pupil = month.Pupils[p];
         qsizetype t = 0;
         while (t < totals.rows.size() && (taken[t] || !samePupil(totals.rows[t], pupil)))
@@ -84,8 +47,115 @@ void addMonth(Totals &totals, const RegisterMonth &month, int gregorianYear, int
         }
         taken[t] = true;
         for (int c = 0; c < StatColumn::Count; ++c)
-            totals.rows[t].Stat[c] += stats.PupilStat[p][c];
+            totals.rows[t].Stat[c] += figures[p].counters[c];
     }
+}
+
+int pupilsOf(const RegisterMonth &month)
+{
+    return std::clamp<int>(month.PupilCount, 0, PupilSlots);
+}
+
+// Enrolled on some day index first..last: not joined after it, not left before it.
+bool enrolledWithin(const PupilRecord &pupil, int first, int last)
+{
+    return !(!pupil.InKind.isEmpty() && pupil.InDay > last) && !(!pupil.OutKind.isEmpty() && pupil.OutDay < first);
+}
+
+} // namespace
+
+TotalsPeriod wholeYearPeriod(int schoolYear)
+{
+    return {u"１年間"_s, QDate(schoolYear, 4, 1), QDate(schoolYear + 1, 3, 31)};
+}
+
+bool isWholeYear(const TotalsPeriod &period, int schoolYear)
+{
+    const TotalsPeriod year = wholeYearPeriod(schoolYear);
+    return period.first == year.first && period.last == year.last;
+}
+
+QList<TotalsPeriod> offeredPeriods(const SchoolPeriods &periods, int schoolYear)
+{
+    QList<TotalsPeriod> offered;
+    for (const SchoolPeriod &period : periods.periods)
+        offered.append({period.name, SchoolPeriodRules::firstDate(period, schoolYear),
+                        SchoolPeriodRules::lastDate(period, schoolYear)});
+    offered.append(wholeYearPeriod(schoolYear));
+    return offered;
+}
+
+QList<TotalsMonth> Totals::monthsRead(MonthReading reading) const
+{
+    QList<TotalsMonth> found;
+    std::copy_if(months.begin(), months.end(), std::back_inserter(found),
+                 [reading](const TotalsMonth &month) { return month.reading == reading; });
+    return found;
+}
+
+Totals ComputeTotals(const QString &classFolder, int schoolYear, const TotalsPeriod &period)
+{
+    Totals totals;
+    totals.schoolYear = schoolYear;
+    totals.period = period;
+    const QDir folder(classFolder);
+    RegisterMonth month;
+    for (QDate monthStart(schoolYear, 4, 1); monthStart < QDate(schoolYear + 1, 4, 1);
+         monthStart = monthStart.addMonths(1)) {
+        const QDate monthEnd = monthStart.addMonths(1).addDays(-1);
+        if (monthEnd < period.first || monthStart > period.last)
+            continue;
+        const int year = monthStart.year();
+        const int monthNumber = monthStart.month();
+        const QString path = folder.filePath(MonthFile::fileName(year, monthNumber));
+        const LoadResult loaded = MonthFile::load(path, month);
+        totals.months.append({year, monthNumber, readingOf(loaded), path, loaded.ok() ? QString() : loaded.describe()});
+        if (!loaded.ok())
+            continue;
+        if (period.first <= monthStart && monthEnd <= period.last)
+            addMonth(totals, month, year, monthNumber);
+        else
+            addMonthDays(totals, month, year, monthNumber, std::max(period.first, monthStart).day(),
+                         std::min(period.last, monthEnd).day());
+    }
+    return totals;
+}
+
+Totals ComputeTotals(const QString &classFolder, int schoolYear, int term)
+{
+    const QList<TotalsPeriod> terms = offeredPeriods(SchoolPeriods::threeTerms(), schoolYear);
+    return ComputeTotals(classFolder, schoolYear, terms[std::clamp<int>(term, 0, int(terms.size()) - 1)]);
+}
+
+void addMonth(Totals &totals, const RegisterMonth &month, int gregorianYear, int monthNumber)
+{
+    MonthStatistics stats;
+    ComputeMonthStatistics(month, JapaneseEra::heiseiFromGregorian(gregorianYear), monthNumber, stats);
+    QList<PupilFigures> figures(pupilsOf(month));
+    for (qsizetype p = 0; p < figures.size(); ++p)
+        std::copy(stats.PupilStat[p].begin(), stats.PupilStat[p].end(), figures[p].counters.begin());
+    addPupils(totals, month, figures);
+}
+
+void addMonthDays(Totals &totals, const RegisterMonth &month, int gregorianYear, int monthNumber, int firstDay,
+                  int lastDay)
+{
+    MonthStatistics stats;
+    const auto byDay = std::make_unique<PupilDayFigures>();
+    ComputeMonthStatistics(month, JapaneseEra::heiseiFromGregorian(gregorianYear), monthNumber, stats, *byDay);
+    const int first = std::max(firstDay, 1) - 1;
+    const int last = std::min(lastDay, DaySlots) - 1;
+    QList<PupilFigures> figures(pupilsOf(month));
+    for (qsizetype p = 0; p < figures.size(); ++p) {
+        PupilFigures &pupil = figures[p];
+        for (int d = first; d <= last; ++d) {
+            for (int c = 0; c < StatColumn::Count; ++c)
+                pupil.counters[c] += (*byDay)[p][d][c];
+        }
+        const bool anyFigure = std::any_of(pupil.counters.begin(), pupil.counters.end(), [](int n) { return n != 0; });
+        pupil.takesPart = anyFigure || enrolledWithin(month.Pupils[p], first, last);
+    }
+    addPupils(totals, month, figures);
 }
 
 bool isLongAbsence(const TotalsRow &row)

@@ -1,25 +1,39 @@
 #pragma once
 
+#include "data/schoolperiods.h"
 #include "register/monthstatistics.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 
 #include <array>
 
-// The totals of one class over a term or the whole school year: every pupil's
-// eleven counters summed over the months of the period, and which months
-// could be read.
+// The totals of one class over a period of the school year: every pupil's
+// eleven counters summed over the days of the period, and which months could
+// be read.
 namespace TotalsTerm {
-// The periods by the totals window's option index.
+// The periods by the totals window's option index: the school's periods
+// (three at most), then the whole year.
 enum : int { First = 0, Second = 1, Third = 2, WholeYear = 3 };
 inline constexpr int Count = 4;
-
-// Months of a school year are numbered 4 to 15; 13 to 15 are January to March
-// of the following calendar year.
-int firstMonth(int term);
-int lastMonth(int term);
 } // namespace TotalsTerm
+
+// A stretch of the school year that the totals add up, by its dates.
+struct TotalsPeriod
+{
+    QString name; // "１学期", "前期", "１年間"
+    QDate first;
+    QDate last;
+
+    friend bool operator==(const TotalsPeriod &, const TotalsPeriod &) = default;
+};
+
+// The whole school year that begins in April of `schoolYear`: "１年間".
+TotalsPeriod wholeYearPeriod(int schoolYear);
+bool isWholeYear(const TotalsPeriod &period, int schoolYear);
+// The periods the totals offer in `schoolYear`: the school's, then the whole year.
+QList<TotalsPeriod> offeredPeriods(const SchoolPeriods &periods, int schoolYear);
 
 struct TotalsRow
 {
@@ -53,15 +67,18 @@ struct TotalsMonth
 struct Totals
 {
     int schoolYear = 0; // the Gregorian year of the school year's April
-    int term = TotalsTerm::First;
-    QList<TotalsMonth> months; // every month of the term, in order
+    TotalsPeriod period;
+    QList<TotalsMonth> months; // every month the period touches, in order
     QList<TotalsRow> rows;     // every distinct pupil, in order of first appearance
 
     QList<TotalsMonth> monthsRead(MonthReading reading) const;
 };
 
-// Reads each month file of `term` of `schoolYear` from `classFolder` and adds
-// it up. A missing or unreadable month adds nothing; `months` tells which.
+// Reads each month file that `period` of `schoolYear` touches from
+// `classFolder` and adds up its days within the period. A missing or
+// unreadable month adds nothing; `months` tells which.
+Totals ComputeTotals(const QString &classFolder, int schoolYear, const TotalsPeriod &period);
+// The same for a term (0..2) of a three-term school, or (3) the whole year.
 Totals ComputeTotals(const QString &classFolder, int schoolYear, int term);
 
 // Adds one month to the totals. A pupil joins the row of the same name, sex and
@@ -69,6 +86,12 @@ Totals ComputeTotals(const QString &classFolder, int schoolYear, int term);
 // so every pupil keeps a row of its own. Each month is counted by the monthly
 // rules on its own, so a pupil's leaving or joining day acts within its month only.
 void addMonth(Totals &totals, const RegisterMonth &month, int gregorianYear, int monthNumber);
+// Adds the days firstDay..lastDay (1-based) of one month: each adds exactly
+// what it adds to the month's own figures. Pupils not enrolled on any of
+// those days (joined after them, left before them) and without a figure in
+// them get no row.
+void addMonthDays(Totals &totals, const RegisterMonth &month, int gregorianYear, int monthNumber, int firstDay,
+                  int lastDay);
 
 // 長期欠席: days absent in the period reaching this many.
 inline constexpr int LongAbsenceDays = 30;

@@ -187,7 +187,7 @@ PrintResult PrintTotals(PageSurface &surface, const Totals &totals, const ClassE
 
     const int rows = int(totals.rows.size());
     const int pages = std::max(1, (rows + RowsPerPage - 1) / RowsPerPage);
-    const QString title = TotalsText::title(totals.schoolYear, totals.term, classEntry);
+    const QString title = TotalsText::title(totals.schoolYear, totals.period, classEntry);
     const TotalsPage page(surface, totals, classEntry.Kind > 0);
     return RunPages(surface, pages, [&](int p) {
         surface.setFont(13);

@@ -23,17 +23,16 @@ QString monthList(const Totals &totals, MonthReading reading)
 
 } // namespace
 
-QString termCaption(int term)
+QString title(int schoolYear, const TotalsPeriod &period, const ClassEntry &classEntry)
 {
-    static const QString Captions[TotalsTerm::Count]{u"１学期"_s, u"２学期"_s, u"３学期"_s, u"１年間"_s};
-    return Captions[std::clamp(term, 0, TotalsTerm::Count - 1)];
+    const QString what = isWholeYear(period, schoolYear) ? u"出席簿の年間集計 "_s : period.name + u" 出席簿の集計 "_s;
+    return JapaneseEra::schoolYearTitle(schoolYear) + u' ' + what + className(classEntry);
 }
 
-QString title(int schoolYear, int term, const ClassEntry &classEntry)
+QString periodLine(const TotalsPeriod &period)
 {
-    const QString period =
-        term == TotalsTerm::WholeYear ? u"出席簿の年間集計 "_s : termCaption(term) + u" 出席簿の集計 "_s;
-    return JapaneseEra::schoolYearTitle(schoolYear) + u' ' + period + className(classEntry);
+    const auto day = [](const QDate &date) { return SchoolPeriodRules::dayText({date.month(), date.day()}); };
+    return u"期間: "_s + day(period.first) + u'～' + day(period.last);
 }
 
 QString className(const ClassEntry &classEntry)

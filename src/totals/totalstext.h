@@ -9,12 +9,12 @@ struct ClassEntry;
 // The texts that go with the totals on screen, on paper and in messages.
 namespace TotalsText {
 
-// The option captions: "１学期", "２学期", "３学期", "１年間".
-QString termCaption(int term);
+// The printout's title: "令和8年度 前期 出席簿の集計 1年2組", or with
+// "出席簿の年間集計" for the whole year; the school year in the era of its 1 May.
+QString title(int schoolYear, const TotalsPeriod &period, const ClassEntry &classEntry);
 
-// The printout's title: "令和8年度 １学期 出席簿の集計 1年2組", the school
-// year in the era of its 1 May.
-QString title(int schoolYear, int term, const ClassEntry &classEntry);
+// "期間: 4月1日～10月9日", the dates the totals add up.
+QString periodLine(const TotalsPeriod &period);
 
 // The class as the title names it: 1年2組, 1・2学年, 星組(知的).
 QString className(const ClassEntry &classEntry);

@@ -61,7 +61,8 @@ private slots:
                             output),
                  ExitStatus::Success);
         QCOMPARE(output.out,
-                 u"{\"schoolYear\":2004,\"term\":1,\"months\":[{\"year\":2004,\"month\":4,\"status\":\"read\"},"
+                 u"{\"schoolYear\":2004,\"term\":1,\"period\":\"１学期\",\"from\":\"2004-04-01\",\"to\":\"2004-08-31\","
+                 u"\"months\":[{\"year\":2004,\"month\":4,\"status\":\"read\"},"
                  u"{\"year\":2004,\"month\":5,\"status\":\"missing\"},"
                  u"{\"year\":2004,\"month\":6,\"status\":\"unreadable\"},"
                  u"{\"year\":2004,\"month\":7,\"status\":\"missing\"},"
@@ -214,6 +215,73 @@ private slots:
             QCOMPARE((*cell)[u"text"_s].toString(), u" "_s + days);
             QCOMPARE(window.textsAt({3180, 240 * int(r) + 30}), QStringList{days});
         }
+    }
+
+    // The periods of the work folder's PERIODS.CSD (three terms without one),
+    // or any dates of the school year; a class of one pupil present every day
+    // of 2004-04-01 to 2005-03-31, so present days are the period's days.
+    void periodsOfTheWorkFolder_data()
+    {
+        QTest::addColumn<QString>("periodsFile"); // empty: none
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("period"); // "term period from to present", or a text of stderr
+        const QString twoTerms = u"1,2\r\n\"前期\",4,1,10,9\r\n\"後期\",10,10,3,31\r\n"_s;
+        const QStringList term{u"--term"_s};
+
+        QTest::newRow("three terms") << QString() << term + QStringList{u"2"_s} << 0
+                                     << u"2 ２学期 2004-09-01 2004-12-31 122"_s;
+        QTest::newRow("前期 to 10月9日") << twoTerms << term + QStringList{u"1"_s} << 0
+                                         << u"1 前期 2004-04-01 2004-10-09 192"_s;
+        QTest::newRow("後期") << twoTerms << term + QStringList{u"2"_s} << 0 << u"2 後期 2004-10-10 2005-03-31 173"_s;
+        QTest::newRow("the whole year") << twoTerms << term + QStringList{u"4"_s} << 0
+                                        << u"4 １年間 2004-04-01 2005-03-31 365"_s;
+        QTest::newRow("no third term in a two-term school")
+            << twoTerms << term + QStringList{u"3"_s} << 1 << u"この学校の集計期間は2つです"_s;
+        QTest::newRow("any dates") << twoTerms << QStringList{u"--from"_s, u"2004-10-01"_s, u"--to"_s, u"2004-10-09"_s}
+                                   << 0 << u"0 10月1日～10月9日 2004-10-01 2004-10-09 9"_s;
+        QTest::newRow("the dates of a period take its name")
+            << twoTerms << QStringList{u"--from"_s, u"2004-04-01"_s, u"--to"_s, u"2004-10-09"_s} << 0
+            << u"0 前期 2004-04-01 2004-10-09 192"_s;
+        QTest::newRow("dates outside the school year")
+            << QString() << QStringList{u"--from"_s, u"2004-10-01"_s, u"--to"_s, u"2005-04-01"_s} << 1
+            << u"2004-04-01 から 2005-03-31 まで"_s;
+        QTest::newRow("dates and a term")
+            << QString() << QStringList{u"--from"_s, u"2004-10-01"_s, u"--to"_s, u"2004-10-09"_s, u"--term"_s, u"1"_s}
+            << 1 << u"使い方"_s;
+        QTest::newRow("a PERIODS.CSD with a gap") << u"1,2\r\n\"前期\",4,1,10,9\r\n\"後期\",10,11,3,31\r\n"_s
+                                                  << term + QStringList{u"1"_s} << 2 << u"PERIODS.CSD"_s;
+    }
+    void periodsOfTheWorkFolder()
+    {
+        QFETCH(QString, periodsFile);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, period);
+        QTemporaryDir work;
+        if (!periodsFile.isEmpty())
+            QVERIFY(writeFile(work.filePath(u"PERIODS.CSD"_s), Cp932::encode(periodsFile)));
+        const ClassYear year;
+        for (int month = 4; month <= 15; ++month)
+            year.writeMonth(month > 12 ? 2005 : 2004, month > 12 ? month - 12 : month, {u"甲 男"_s});
+
+        CommandOutput output;
+        QCOMPARE(int(runCommand(QStringList{u"totals"_s, u"--folder"_s, year.folder(), u"--school-year"_s, u"2004"_s,
+                                            u"--work-folder"_s, work.path()}
+                                    + arguments,
+                                output)),
+                 status);
+        if (status != 0) {
+            QVERIFY2(output.err.contains(period), qPrintable(output.err));
+            QVERIFY(output.out.isEmpty());
+            return;
+        }
+        const QJsonObject json = QJsonDocument::fromJson(output.out).object();
+        QCOMPARE(QStringList({QString::number(json[u"term"_s].toInt()), json[u"period"_s].toString(),
+                              json[u"from"_s].toString(), json[u"to"_s].toString(),
+                              QString::number(json[u"rows"_s][0][u"stat"_s][0].toInt())})
+                     .join(u' '),
+                 period);
     }
 
     void missingFolderIsAnInputError()

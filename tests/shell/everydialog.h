@@ -12,6 +12,7 @@
 #include "shell/windows/totalsdialog.h"
 #include "shell/windows/versiondialog.h"
 #include "shellfixture.h"
+#include "totals/windows/periodsform.h"
 
 #include <memory>
 
@@ -66,6 +67,8 @@ struct DialogHost
             return std::make_unique<ClassSetForm>(session, platform, &parent);
         if (name == QStringLiteral("NEW_YEAR"))
             return std::make_unique<NewYearForm>(session, platform, &parent);
+        if (name == QStringLiteral("PERIOD_SET"))
+            return std::make_unique<PeriodsForm>(session, platform, &parent);
         if (name == QStringLiteral("VER_FORM"))
             return std::make_unique<VersionDialog>(&parent);
         return std::make_unique<RosterForm>(session, platform, nullptr, &parent);

@@ -13,7 +13,7 @@ Totals totalsOf(int rows)
 {
     Totals totals;
     totals.schoolYear = 2026;
-    totals.term = TotalsTerm::First;
+    totals.period = offeredPeriods(SchoolPeriods::threeTerms(), 2026).first();
     for (int r = 0; r < rows; ++r)
         totals.rows.append({u"児童%1"_s.arg(r + 1), r % 2 ? u"女"_s : u"男"_s, 3, {90, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}});
     totals.rows[0].Stat[StatColumn::AbsentSick] = 100;

@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(messages[0].icon, PromptIcon::Warning);
         QCOMPARE(window.totals().rows.size(), 2);
         QCOMPARE(window.findChild<QLabel *>(u"MONTHS"_s)->text(),
-                 u"集計した月: 4 5月　ファイルのない月: 7 8月　読めなかった月: 6月"_s);
+                 u"期間: 4月1日～8月31日　集計した月: 4 5月　ファイルのない月: 7 8月　読めなかった月: 6月"_s);
         QCOMPARE(window.findChild<QLabel *>(u"LONG_ABSENCE"_s)->text(), u"長期欠席（30日以上）: 1名"_s);
     }
 

@@ -25,6 +25,7 @@
 #include "roster/windows/rosterform.h"
 #include "school/windows/dayform.h"
 #include "totals/totalsprint.h"
+#include "totals/windows/periodsform.h"
 #include "totals/windows/rolltotal.h"
 #include "totalsdialog.h"
 #include "ui/platform.h"
@@ -109,6 +110,8 @@ void MainWindow::createMenus()
         ReasonCategoriesDialog dialog(m_session, m_platform, this);
         dialog.exec();
     });
+    connect(addItem(settings, u"M0_PERIODS"_s, u"集計期間"_s), &QAction::triggered, this,
+            &MainWindow::openPeriodsWindow);
     connect(addItem(settings, u"M0_NEW_YEAR"_s, u"年度更新"_s), &QAction::triggered, this,
             &MainWindow::openNewYearWindow);
 
@@ -451,6 +454,14 @@ void MainWindow::openRosterWindow()
 void MainWindow::openClassListWindow()
 {
     ClassSetForm dialog(m_session, m_platform, this);
+    dialog.exec();
+}
+
+void MainWindow::openPeriodsWindow()
+{
+    if (!closeDocuments())
+        return;
+    PeriodsForm dialog(m_session, m_platform, this);
     dialog.exec();
 }
 

@@ -67,6 +67,9 @@ public:
     void openClassListWindow();
     // 本日の出欠: the school's day in a window of its own, brought to the front when open.
     void openDayWindow();
+    // 集計期間: closes the open document (the totals offer the periods they
+    // opened with), then the window of the school's periods.
+    void openPeriodsWindow();
     // 年度更新: closes the open document (its month is saved first), then the
     // window that carries the pupils of a school year into the next April.
     void openNewYearWindow();

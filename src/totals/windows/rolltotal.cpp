@@ -1,6 +1,7 @@
 #include "rolltotal.h"
 
 #include "calendar/era.h"
+#include "data/periodsfile.h"
 #include "data/session.h"
 #include "print/pdfdocument.h"
 #include "totals/totalsprint.h"
@@ -64,6 +65,7 @@ RollTotal::RollTotal(Session &session, Platform &platform, QWidget *parent)
     state.Month = 0;
     m_session.Register.reset();
     m_session.Statistics = {};
+    loadPeriods();
 
     const bool gradeColumn = state.ClassKind > 0;
     m_headings = new TotalsSurface(
@@ -96,12 +98,32 @@ QRect RollTotal::pixelRect(QRect twips) const
     return twipsToPixelRect(*this, twips);
 }
 
+// The school's periods from the work folder; three terms when it has none
+// or they cannot be read (the user is told once the window shows).
+void RollTotal::loadPeriods()
+{
+    SchoolPeriods periods;
+    const LoadResult loaded = PeriodsFile::load(m_session.Settings.WorkFolder, periods);
+    if (loaded.unreadable())
+        m_periodsFailure = u"集計期間の設定が読めないため、3学期制で集計します\n"_s
+                           + QDir::toNativeSeparators(loaded.path) + u'\n' + loaded.detail;
+    m_periods = offeredPeriods(periods, JapaneseEra::gregorianFromHeisei(m_session.State.TotalsYear));
+}
+
+const TotalsPeriod &RollTotal::periodOf(int term) const
+{
+    return term == TotalsTerm::WholeYear ? m_periods.last() : m_periods[term];
+}
+
 void RollTotal::buildOptions()
 {
+    const qsizetype schoolPeriods = m_periods.size() - 1;
     for (int term = 0; term < TotalsTerm::Count; ++term) {
-        auto *option = new QRadioButton(TotalsText::termCaption(term), this);
+        const bool offered = term == TotalsTerm::WholeYear || term < schoolPeriods;
+        auto *option = new QRadioButton(offered ? periodOf(term).name : QString(), this);
         option->setObjectName(u"OPT1_%1"_s.arg(term));
         option->setGeometry(pixelRect({{OptionsLeft, OptionsTop + OptionPitch * term}, OptionSize}));
+        option->setVisible(offered);
         connect(option, &QRadioButton::clicked, this, [this, term] { showTerm(term); });
         m_options[term] = option;
     }
@@ -139,11 +161,11 @@ void RollTotal::showTerm(int term)
 {
     m_options[term]->setChecked(true);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_totals =
-        ComputeTotals(m_session.State.MonthFolder, JapaneseEra::gregorianFromHeisei(m_session.State.TotalsYear), term);
+    m_totals = ComputeTotals(m_session.State.MonthFolder, JapaneseEra::gregorianFromHeisei(m_session.State.TotalsYear),
+                             periodOf(term));
     QApplication::restoreOverrideCursor();
 
-    m_months->setText(TotalsText::monthsLine(m_totals));
+    m_months->setText(TotalsText::periodLine(m_totals.period) + u"　"_s + TotalsText::monthsLine(m_totals));
     m_longAbsence->setText(TotalsText::longAbsenceLine(m_totals));
     m_longAbsence->setStyleSheet(longAbsenceCount(m_totals) > 0 ? u"color: red"_s : QString());
     setScrollRange();
@@ -188,13 +210,15 @@ void RollTotal::showEvent(QShowEvent *event)
     if (!m_placed) {
         m_placed = true;
         placeInDocumentArea(*this, LeastWidth);
+        if (!m_periodsFailure.isEmpty())
+            tell(m_platform, this, m_periodsFailure, PromptIcon::Warning);
     }
 }
 
-// <school year>_<term>_<class>[_指導要録用].<suffix>
+// <school year>_<period>_<class>[_指導要録用].<suffix>
 QString RollTotal::fileName(const QString &suffix) const
 {
-    return JapaneseEra::schoolYearTitle(m_totals.schoolYear) + u'_' + TotalsText::termCaption(m_totals.term) + u'_'
+    return JapaneseEra::schoolYearTitle(m_totals.schoolYear) + u'_' + m_totals.period.name + u'_'
            + m_session.State.ClassTitle.trimmed() + suffix;
 }
 
@@ -229,7 +253,7 @@ bool RollTotal::saveCsv(const QString &path, TotalsCsv::Layout layout)
 
 bool RollTotal::savePdf(const QString &path)
 {
-    PdfDocument document(TotalsText::title(m_totals.schoolYear, m_totals.term, classEntry()));
+    PdfDocument document(TotalsText::title(m_totals.schoolYear, m_totals.period, classEntry()));
     if (PrintTotals(document.surface(), m_totals, classEntry()) != PrintResult::Printed)
         return report({false, path, {}, false});
     return report(writeFileAtomically(path, document.bytes(), WriteTarget::UserOutput));

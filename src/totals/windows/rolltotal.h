@@ -26,8 +26,8 @@ public:
     RollTotal(Session &session, Platform &platform, QWidget *parent = nullptr);
     ~RollTotal() override;
 
-    // OPT1_Click: computes the term (0..3) afresh and shows it, telling the
-    // user which month files could not be read.
+    // OPT1_Click: computes the school's period 0..2 (or 3, the whole year)
+    // afresh and shows it, telling the user which month files could not be read.
     void showTerm(int term);
     // The totals last computed; no rows before a term is chosen.
     const Totals &totals() const { return m_totals; }
@@ -54,6 +54,8 @@ protected:
 
 private:
     QRect pixelRect(QRect twips) const;
+    void loadPeriods();
+    const TotalsPeriod &periodOf(int term) const;
     void buildOptions();
     void buildCsvButton();
     void setScrollRange();
@@ -67,6 +69,8 @@ private:
     Session &m_session;
     Platform &m_platform;
     Totals m_totals;
+    QList<TotalsPeriod> m_periods; // the school's, then the whole year
+    QString m_periodsFailure;
     std::array<QRadioButton *, TotalsTerm::Count> m_options{};
     TotalsSurface *m_headings = nullptr; // K_LIST
     TotalsSurface *m_rows = nullptr;     // D_LIST
