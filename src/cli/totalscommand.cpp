@@ -1,8 +1,10 @@
 #include "commands.h"
-#include "jsonwriter.h"
 #include "printtarget.h"
+#include "totalsjson.h"
 
 #include "data/periodsfile.h"
+#include "roster/classtitle.h"
+#include "totals/schooltotals.h"
 #include "totals/totals.h"
 #include "totals/totalscsv.h"
 #include "totals/totalsprint.h"
@@ -19,10 +21,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString TotalsUsage =
-    u"使い方: veltra-cli totals --folder CLASSFOLDER --school-year Y\n"
+    u"使い方: veltra-cli totals (--folder CLASSFOLDER | --all-classes) --school-year Y\n"
     u"                          (--term 1..4 | --from YYYY-MM-DD --to YYYY-MM-DD) [--work-folder DIR]\n"
     u"                          [--csv OUT.csv] [--csv-layout totals|records] [--pdf OUT.pdf | --trace OUT.json]\n"
     u"  Y は年度の4月の西暦年、CLASSFOLDER はその年度の学級のフォルダー\n"
+    u"  --all-classes は作業フォルダーの全学級を集計し、CSV には学級の列を先頭に付けます (PDF は不可)\n"
     u"  --term N は作業フォルダーの集計期間の N 番目 (3学期制なら 1～3、2学期制なら 1～2)、4 は１年間\n"
     u"  --from と --to はその年度の中の任意の期間 (両端の日を含む)\n"_s;
 
@@ -37,6 +40,7 @@ struct TotalsRequest
     TotalsCsv::Layout layout = TotalsCsv::Layout::Totals;
     std::optional<PrintTarget> print;
     QString workFolder = u"."_s;
+    bool allClasses = false;
 };
 
 std::optional<QDate> parseDate(const QString &text)
@@ -47,9 +51,15 @@ std::optional<QDate> parseDate(const QString &text)
 
 bool parseArguments(const QStringList &arguments, TotalsRequest &request)
 {
-    for (qsizetype i = 0; i + 1 < arguments.size(); i += 2) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &option = arguments[i];
-        const QString &value = arguments[i + 1];
+        if (option == u"--all-classes"_s) {
+            request.allClasses = true;
+            continue;
+        }
+        if (++i == arguments.size())
+            return false;
+        const QString &value = arguments[i];
         if (option == u"--folder"_s)
             request.folder = value;
         else if (option == u"--school-year"_s)
@@ -71,7 +81,8 @@ bool parseArguments(const QStringList &arguments, TotalsRequest &request)
             return false;
     }
     const bool oneWay = request.term ? !request.from && !request.to : request.from && request.to;
-    return arguments.size() % 2 == 0 && !request.folder.isEmpty() && request.schoolYear && oneWay;
+    const bool classes = request.allClasses ? request.folder.isEmpty() && !request.print : !request.folder.isEmpty();
+    return classes && request.schoolYear && oneWay;
 }
 
 // The period asked for: the school's Nth period, the whole year, or the
@@ -100,54 +111,6 @@ std::variant<TotalsPeriod, QString> periodOf(const TotalsRequest &request, const
         return *named;
     const auto day = [](const QDate &date) { return u"%1月%2日"_s.arg(date.month()).arg(date.day()); };
     return TotalsPeriod{day(*request.from) + u'～' + day(*request.to), *request.from, *request.to};
-}
-
-QString readingName(MonthReading reading)
-{
-    switch (reading) {
-    case MonthReading::Read:
-        return u"read"_s;
-    case MonthReading::Missing:
-        return u"missing"_s;
-    case MonthReading::Unreadable:
-        break;
-    }
-    return u"unreadable"_s;
-}
-
-QByteArray totalsJson(const Totals &totals, int typedTerm)
-{
-    JsonWriter json;
-    json.beginObject();
-    json.key(u"schoolYear"_s).value(totals.schoolYear);
-    json.key(u"term"_s).value(typedTerm);
-    json.key(u"period"_s).value(totals.period.name);
-    json.key(u"from"_s).value(totals.period.first.toString(Qt::ISODate));
-    json.key(u"to"_s).value(totals.period.last.toString(Qt::ISODate));
-    json.key(u"months"_s).beginArray();
-    for (const TotalsMonth &month : totals.months) {
-        json.beginObject();
-        json.key(u"year"_s).value(month.gregorianYear);
-        json.key(u"month"_s).value(month.month);
-        json.key(u"status"_s).value(readingName(month.reading));
-        json.endObject();
-    }
-    json.endArray();
-    json.key(u"rows"_s).beginArray();
-    for (qsizetype r = 0; r < totals.rows.size(); ++r) {
-        const TotalsRow &row = totals.rows[r];
-        json.beginObject();
-        json.key(u"no"_s).value(r + 1);
-        json.key(u"name"_s).value(row.Name);
-        json.key(u"sex"_s).value(row.Sex);
-        json.key(u"grade"_s).value(row.Grade);
-        json.key(u"schoolDays"_s).value(row.schoolDays());
-        json.key(u"stat"_s).numbers(row.Stat);
-        json.endObject();
-    }
-    json.endArray();
-    json.endObject();
-    return json.document();
 }
 
 // The class whose folder `classFolder` is, from the work folder's class list.
@@ -183,29 +146,21 @@ ExitStatus printTotals(const PrintTarget &target, const Totals &totals, const Cl
         target, title, [&](PageSurface &surface) { return PrintTotals(surface, totals, classEntry); }, output);
 }
 
-} // namespace
-
-ExitStatus runTotals(const QStringList &arguments, CommandOutput &output)
+void tellUnreadableMonths(const Totals &totals, CommandOutput &output)
 {
-    TotalsRequest request;
-    if (!parseArguments(arguments, request))
-        return usageError(output, TotalsUsage);
+    for (const TotalsMonth &month : totals.monthsRead(MonthReading::Unreadable))
+        output.err += month.detail + u": 読めないため、この月を除いて集計しました\n"_s;
+}
+
+// One class from its folder: the JSON, and the CSV and printout asked for.
+ExitStatus totalsOfClass(const TotalsRequest &request, const TotalsPeriod &period, CommandOutput &output)
+{
     if (!QFileInfo(request.folder).isDir()) {
         output.err += QDir::toNativeSeparators(request.folder) + u": フォルダーがありません\n"_s;
         return ExitStatus::InputError;
     }
-
-    SchoolPeriods periods;
-    const LoadResult periodsRead = PeriodsFile::load(QDir(request.workFolder).absolutePath(), periods);
-    if (periodsRead.unreadable())
-        return loadError(output, periodsRead);
-    const auto period = periodOf(request, periods);
-    if (const QString *refusal = std::get_if<QString>(&period))
-        return usageError(output, *refusal + u'\n' + TotalsUsage);
-
-    const Totals totals = ComputeTotals(request.folder, *request.schoolYear, std::get<TotalsPeriod>(period));
-    for (const TotalsMonth &month : totals.monthsRead(MonthReading::Unreadable))
-        output.err += month.detail + u": 読めないため、この月を除いて集計しました\n"_s;
+    const Totals totals = ComputeTotals(request.folder, *request.schoolYear, period);
+    tellUnreadableMonths(totals, output);
     // Every input is checked before any output is written.
     std::optional<ClassEntry> classEntry;
     if (request.print) {
@@ -221,4 +176,53 @@ ExitStatus runTotals(const QStringList &arguments, CommandOutput &output)
             return saveError(output, saved);
     }
     return request.print ? printTotals(*request.print, totals, *classEntry, output) : ExitStatus::Success;
+}
+
+// Every class of the work folder's class list, in its order, into one JSON
+// and one CSV. A class whose title names no folder, or without a month of the
+// period, is named; nothing is written when no class has a month.
+ExitStatus totalsOfAllClasses(const TotalsRequest &request, const TotalsPeriod &period, CommandOutput &output)
+{
+    ProgramSettings settings;
+    ClassList classes;
+    if (const auto failed = loadWorkFolder(request.workFolder, settings, classes, output))
+        return *failed;
+    QStringList refusals;
+    const QStringList titles = ClassTitle::folderTitles(classes, refusals);
+    for (const QString &refusal : refusals)
+        output.err += refusal + u'\n';
+    const QList<ClassTotals> school = ComputeSchoolTotals(settings, titles, *request.schoolYear, period);
+    for (const ClassTotals &entry : school) {
+        tellUnreadableMonths(entry.totals, output);
+        if (!readAnyMonth(entry.totals))
+            output.err += entry.classTitle + u": 月のファイルがありません\n"_s;
+    }
+    if (std::none_of(school.begin(), school.end(), [](const ClassTotals &entry) { return readAnyMonth(entry.totals); }))
+        return ExitStatus::InputError;
+    output.out += schoolTotalsJson(school, *request.schoolYear, period, request.term.value_or(0));
+    if (!request.csv.isEmpty()) {
+        const SaveResult saved = TotalsCsv::save(request.csv, school, request.layout);
+        if (!saved.ok)
+            return saveError(output, saved);
+    }
+    return ExitStatus::Success;
+}
+
+} // namespace
+
+ExitStatus runTotals(const QStringList &arguments, CommandOutput &output)
+{
+    TotalsRequest request;
+    if (!parseArguments(arguments, request))
+        return usageError(output, TotalsUsage);
+    SchoolPeriods periods;
+    const LoadResult periodsRead = PeriodsFile::load(QDir(request.workFolder).absolutePath(), periods);
+    if (periodsRead.unreadable())
+        return loadError(output, periodsRead);
+    const auto period = periodOf(request, periods);
+    if (const QString *refusal = std::get_if<QString>(&period))
+        return usageError(output, *refusal + u'\n' + TotalsUsage);
+    if (request.allClasses)
+        return totalsOfAllClasses(request, std::get<TotalsPeriod>(period), output);
+    return totalsOfClass(request, std::get<TotalsPeriod>(period), output);
 }

@@ -61,6 +61,19 @@ QString refusalMessage(const QString &title, const QString &reason)
     return u"クラス「%1」はフォルダー名にできないため開けません\n%2"_s.arg(title, reason);
 }
 
+QStringList folderTitles(const ClassList &list, QStringList &refusals)
+{
+    QStringList titles;
+    for (int c = 0; c < std::clamp<int>(list.ClassCount, 0, ClassSlots); ++c) {
+        const QString title = list.Entries[c].Title.trimmed();
+        if (const auto unsafe = unsafeReason(title))
+            refusals.append(refusalMessage(title, *unsafe));
+        else
+            titles.append(title);
+    }
+    return titles;
+}
+
 bool sameFolder(const QString &title, const QString &other)
 {
     return title.trimmed().compare(other.trimmed(), Qt::CaseInsensitive) == 0;

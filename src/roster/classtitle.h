@@ -3,6 +3,7 @@
 #include "data/records.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -20,6 +21,10 @@ std::optional<QString> unsafeReason(const QString &title);
 // The message of the month and totals dialogs for a class of the list whose
 // title is unsafe (a class list written by hand or by an older program).
 QString refusalMessage(const QString &title, const QString &reason);
+
+// The titles of the list's classes that can name a folder, trimmed, in list
+// order; a refusal message for each other class is added to `refusals`.
+QStringList folderTitles(const ClassList &list, QStringList &refusals);
 
 // Whether two titles name one folder: blanks around them and the case do not
 // count, as on a Windows file server.

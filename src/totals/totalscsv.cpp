@@ -61,6 +61,33 @@ QString line(const QStringList &fields)
     return quoted.join(u',') + u"\r\n"_s;
 }
 
+// The header and the pupils' lines of each class in turn, led by the class when `classColumn`.
+QString csvText(const QList<ClassTotals> &school, Layout layout, bool classColumn)
+{
+    const bool records = layout == Layout::Records;
+    const auto withClass = [&](const QString &classTitle, const QStringList &fields) {
+        return line(classColumn ? QStringList{classTitle} + fields : fields);
+    };
+    QString text = withClass(u"学級"_s, records ? RecordsHeader : TotalsHeader);
+    for (const ClassTotals &entry : school) {
+        const QList<TotalsRow> &rows = entry.totals.rows;
+        for (qsizetype r = 0; r < rows.size(); ++r)
+            text += withClass(StoredText::blankControls(entry.classTitle),
+                              records ? recordsLine(int(r) + 1, rows[r]) : totalsLine(int(r) + 1, rows[r]));
+    }
+    return text;
+}
+
+QByteArray encoded(const QString &csv, QString *error)
+{
+    const QString text = Cp932::mapLookAlikes(csv);
+    if (std::optional<QByteArray> bytes = Cp932::tryEncode(text))
+        return *bytes;
+    if (error)
+        *error = Cp932::unencodableMessage(Cp932::firstUnencodable(text).value_or(U'?'));
+    return {};
+}
+
 } // namespace
 
 QString field(const QString &text)
@@ -79,27 +106,29 @@ QString field(const QString &text)
 
 QString toText(const Totals &totals, Layout layout)
 {
-    const bool records = layout == Layout::Records;
-    QString text = line(records ? RecordsHeader : TotalsHeader);
-    for (qsizetype r = 0; r < totals.rows.size(); ++r)
-        text += line(records ? recordsLine(int(r) + 1, totals.rows[r]) : totalsLine(int(r) + 1, totals.rows[r]));
-    return text;
+    return csvText({{QString(), totals}}, layout, false);
+}
+
+QString toText(const QList<ClassTotals> &school, Layout layout)
+{
+    return csvText(school, layout, true);
 }
 
 QByteArray toBytes(const Totals &totals, Layout layout, QString *error)
 {
-    const QString text = Cp932::mapLookAlikes(toText(totals, layout));
-    if (std::optional<QByteArray> bytes = Cp932::tryEncode(text))
-        return *bytes;
-    if (error)
-        *error = Cp932::unencodableMessage(Cp932::firstUnencodable(text).value_or(U'?'));
-    return {};
+    return encoded(toText(totals, layout), error);
 }
 
 SaveResult save(const QString &path, const Totals &totals, Layout layout)
 {
     return saveDataFile(
         path, [&](QString *error) { return toBytes(totals, layout, error); }, WriteTarget::UserOutput);
+}
+
+SaveResult save(const QString &path, const QList<ClassTotals> &school, Layout layout)
+{
+    return saveDataFile(
+        path, [&](QString *error) { return encoded(toText(school, layout), error); }, WriteTarget::UserOutput);
 }
 
 } // namespace TotalsCsv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/fileio.h"
+#include "schooltotals.h"
 #include "totals.h"
 
 #include <QByteArray>
@@ -27,5 +28,10 @@ QByteArray toBytes(const Totals &totals, Layout layout, QString *error = nullptr
 
 // Writes atomically; a failure leaves any previous file as it was.
 SaveResult save(const QString &path, const Totals &totals, Layout layout);
+
+// Every class of the school in one file, the classes one after the other and
+// each line led by its class (学級), numbered within its class.
+QString toText(const QList<ClassTotals> &school, Layout layout);
+SaveResult save(const QString &path, const QList<ClassTotals> &school, Layout layout);
 
 } // namespace TotalsCsv

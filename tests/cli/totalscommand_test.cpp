@@ -5,6 +5,7 @@
 #include "data/classlistfile.h"
 #include "data/cp932.h"
 #include "data/monthfile.h"
+#include "data/settingsfile.h"
 #include "register/monthstatistics.h"
 #include "testregistry.h"
 #include "totals/totalstable.h"
@@ -12,6 +13,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -282,6 +284,84 @@ private slots:
                               QString::number(json[u"rows"_s][0][u"stat"_s][0].toInt())})
                      .join(u' '),
                  period);
+    }
+
+    // Every class of the class list into one records CSV, a class column
+    // first; the classes without months or without a folder name are named.
+    void everyClassIntoOneFile_data()
+    {
+        QTest::addColumn<QStringList>("withMonths"); // the classes with an April
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("csv"); // empty: none written
+        QTest::addColumn<QStringList>("named");
+
+        const QString header = u"学級,NO,学年,氏名,性別,授業日数,出席停止・忌引等の日数,出席しなければならない日数,"
+                               u"欠席日数,出席日数"_s;
+        QTest::newRow("two classes") << QStringList{u"1年1組"_s, u"ひまわり(知的)"_s} << 0
+                                     << QStringList{header, u"1年1組,1,,甲,男,30,0,30,1,29"_s,
+                                                    u"1年1組,2,,乙,女,30,0,30,0,30"_s,
+                                                    u"ひまわり(知的),1,3,丙,女,30,0,30,0,30"_s}
+                                     << QStringList{u"2年1組: 月のファイルがありません"_s,
+                                                    u"クラス「外/1組」はフォルダー名にできない"_s};
+        QTest::newRow("no class with a month")
+            << QStringList{} << 2 << QStringList{} << QStringList{u"1年1組: 月のファイルがありません"_s};
+    }
+    void everyClassIntoOneFile()
+    {
+        QFETCH(QStringList, withMonths);
+        QFETCH(int, status);
+        QFETCH(QStringList, csv);
+        QFETCH(QStringList, named);
+        QTemporaryDir work;
+        ProgramSettings settings;
+        settings.WorkFolder = work.path();
+        settings.DataFolder = work.filePath(u"data"_s);
+        QVERIFY(SettingsFile::save(settings).ok);
+        ClassList classes;
+        classes.Entries[classes.ClassCount++] = {OrdinaryClass, 1, 0, u"1"_s, {}, u"1年1組"_s};
+        classes.Entries[classes.ClassCount++] = {OrdinaryClass, 2, 0, u"1"_s, {}, u"2年1組"_s};
+        classes.Entries[classes.ClassCount++] = {OrdinaryClass, 3, 0, u"1"_s, {}, u"外/1組"_s};
+        classes.Entries[classes.ClassCount++] = {SpecialSupportClass, 0,         0,
+                                                 u"ひまわり"_s,       u"知的"_s, u"ひまわり(知的)"_s};
+        QVERIFY(ClassListFile::save(work.path(), classes).ok);
+        const QMap<QString, QStringList> pupils{{u"1年1組"_s, {u"甲 男 2:病"_s, u"乙 女"_s}},
+                                                {u"ひまわり(知的)"_s, {u"丙 女 g=3"_s}}};
+        for (const QString &title : withMonths) {
+            const QString folder = work.filePath(u"data/2004/"_s + title);
+            QVERIFY(QDir().mkpath(folder));
+            RegisterMonth april;
+            for (const QString &layout : pupils[title]) {
+                PupilRecord &pupil = april.Pupils[april.PupilCount++];
+                const QStringList parts = layout.split(u' ');
+                pupil.Name = parts[0];
+                pupil.Sex = parts[1];
+                if (parts.value(2) == u"2:病"_s)
+                    pupil.Marks[1] = u"病"_s;
+                if (parts.value(2) == u"g=3"_s)
+                    pupil.Grade = 3;
+            }
+            QVERIFY(MonthFile::save(QDir(folder).filePath(u"2004_4.ROD"_s), april).ok);
+        }
+
+        const QString out = work.filePath(u"records.csv"_s);
+        CommandOutput output;
+        QCOMPARE(int(runCommand({u"totals"_s, u"--work-folder"_s, work.path(), u"--all-classes"_s, u"--school-year"_s,
+                                 u"2004"_s, u"--from"_s, u"2004-04-01"_s, u"--to"_s, u"2004-04-30"_s, u"--csv-layout"_s,
+                                 u"records"_s, u"--csv"_s, out},
+                                output)),
+                 status);
+        for (const QString &text : named)
+            QVERIFY2(output.err.contains(text), qPrintable(output.err));
+        if (csv.isEmpty()) {
+            QVERIFY(!QFile::exists(out));
+            QVERIFY(output.out.isEmpty());
+            return;
+        }
+        QCOMPARE(Cp932::decode(readFile(out)).value_or(QString()), csv.join(u"\r\n"_s) + u"\r\n"_s);
+        const QJsonObject json = QJsonDocument::fromJson(output.out).object();
+        QCOMPARE(json[u"period"_s].toString(), u"4月1日～4月30日"_s);
+        QCOMPARE(json[u"classes"_s].toArray().size(), 3);
+        QCOMPARE(json[u"classes"_s][2][u"class"_s].toString(), u"ひまわり(知的)"_s);
     }
 
     void missingFolderIsAnInputError()

@@ -1,3 +1,4 @@
+#include "data/cp932.h"
 #include "data/monthfile.h"
 #include "data/session.h"
 #include "testplatform.h"
@@ -7,6 +8,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -156,6 +158,40 @@ private slots:
         QFile printed(pdf);
         QVERIFY(printed.open(QIODevice::ReadOnly));
         QVERIFY(printed.readAll().startsWith("%PDF"));
+    }
+
+    // 全クラスをCSV保存: the period shown, of every class of the list, into one
+    // 指導要録用 file with the class first; a class without months is named.
+    void schoolCsvOfTheShownPeriod()
+    {
+        TotalsWindowFixture fixture;
+        Session &session = fixture.session;
+        session.Settings.WorkFolder = fixture.test.folder.path();
+        session.Settings.DataFolder = fixture.test.folder.filePath(u"data"_s);
+        session.Classes.Entries[0] = {OrdinaryClass, 1, 0, u"2"_s, {}, u"1年2組"_s};
+        session.Classes.Entries[1] = {OrdinaryClass, 2, 0, u"2"_s, {}, u"2年2組"_s};
+        session.Classes.ClassCount = 2;
+        session.State.MonthFolder = fixture.test.folder.filePath(u"data/2004/1年2組"_s);
+        QDir().mkpath(session.State.MonthFolder);
+        fixture.writeMonth(2004, 4, 2, 3);
+        RollTotal window(session, fixture.test.platform);
+        auto *button = window.findChild<QPushButton *>(u"B_CSV_ALL"_s);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(fixture.test.prompts.texts(), QStringList{u"集計する期間を選んでください"_s});
+
+        QTest::mouseClick(window.findChild<QRadioButton *>(u"OPT1_0"_s), Qt::LeftButton);
+        const QString path = fixture.test.folder.filePath(u"school.csv"_s);
+        fixture.test.prompts.fileNames.push_back(path);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(QFileInfo(fixture.test.prompts.proposedPaths.value(0)).fileName(),
+                 u"平成16年度_１学期_全クラス_指導要録用.csv"_s);
+        QCOMPARE(fixture.test.prompts.texts().last(), u"月のファイルがないクラス: 2年2組"_s);
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(
+            Cp932::decode(saved.readAll()).value_or(QString()),
+            u"学級,NO,学年,氏名,性別,授業日数,出席停止・忌引等の日数,出席しなければならない日数,欠席日数,出席日数\r\n"
+            u"1年2組,1,,児童1,男,30,0,30,3,27\r\n1年2組,2,,児童2,男,30,0,30,0,30\r\n"_s);
     }
 };
 

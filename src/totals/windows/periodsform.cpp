@@ -54,6 +54,7 @@ void PeriodsForm::createControls()
     m_own = namedChild<QRadioButton>(this, u"OPT_OWN"_s, u"独自の期間（3つまで）"_s);
     m_firstEnds = namedChild<QLineEdit>(this, u"T_FIRST_END"_s);
     m_firstEnds->setPlaceholderText(u"10月9日"_s);
+    m_firstEnds->setMaximumWidth(m_firstEnds->fontMetrics().horizontalAdvance(u"12月31日"_s) * 2);
     m_preview = namedLabel(u"LABEL_PERIODS"_s, QString(), this);
     m_preview->setWordWrap(true);
 
@@ -76,6 +77,8 @@ void PeriodsForm::createControls()
         row.first = namedChild<QLineEdit>(this, u"T_FIRST_%1"_s.arg(n));
         row.last = namedChild<QLineEdit>(this, u"T_LAST_%1"_s.arg(n));
         row.name->setMaxLength(SchoolPeriodRules::MaximumNameLength);
+        for (QLineEdit *day : {row.first, row.last})
+            day->setMaximumWidth(day->fontMetrics().horizontalAdvance(u"12月31日"_s) * 2);
         row.name->setAccessibleName(u"%1番目の期間の名前"_s.arg(n + 1));
         row.first->setAccessibleName(u"%1番目の期間の始まり"_s.arg(n + 1));
         row.last->setAccessibleName(u"%1番目の期間の終わり"_s.arg(n + 1));
@@ -184,7 +187,7 @@ void PeriodsForm::showPreview()
 {
     QString refusal;
     const std::optional<SchoolPeriods> periods = soundPeriods(refusal);
-    m_preview->setText(periods ? periodsText(*periods) : refusal);
+    m_preview->setText(periods ? u"集計期間: "_s + periodsText(*periods) : refusal);
     m_preview->setStyleSheet(periods ? QString() : u"color: gray"_s);
 }
 

@@ -4,6 +4,8 @@
 #include "data/periodsfile.h"
 #include "data/session.h"
 #include "print/pdfdocument.h"
+#include "roster/classtitle.h"
+#include "totals/schooltotals.h"
 #include "totals/totalsprint.h"
 #include "totals/totalstable.h"
 #include "totals/totalstext.h"
@@ -40,6 +42,7 @@ constexpr int OptionPitch = 360;
 constexpr QSize OptionSize{1300, 300};
 constexpr QRect CsvButtonArea{OptionsLeft, 2040, 1300, 400};
 constexpr QRect PdfButtonArea{OptionsLeft, 2520, 1300, 400};
+constexpr QRect SchoolCsvButtonArea{OptionsLeft, 3000, 1900, 400};
 constexpr int LineHeight = 280;
 // Window height that LayoutTotals leaves to neither the headings nor the rows:
 // the frame, and the two lines under the table.
@@ -122,7 +125,9 @@ void RollTotal::buildOptions()
         const bool offered = term == TotalsTerm::WholeYear || term < schoolPeriods;
         auto *option = new QRadioButton(offered ? periodOf(term).name : QString(), this);
         option->setObjectName(u"OPT1_%1"_s.arg(term));
-        option->setGeometry(pixelRect({{OptionsLeft, OptionsTop + OptionPitch * term}, OptionSize}));
+        // The whole year right under the school's last period.
+        const qsizetype place = term == TotalsTerm::WholeYear ? schoolPeriods : term;
+        option->setGeometry(pixelRect({{OptionsLeft, OptionsTop + OptionPitch * int(place)}, OptionSize}));
         option->setVisible(offered);
         connect(option, &QRadioButton::clicked, this, [this, term] { showTerm(term); });
         m_options[term] = option;
@@ -148,6 +153,11 @@ void RollTotal::buildCsvButton()
     pdf->setObjectName(u"B_PDF"_s);
     pdf->setGeometry(pixelRect(PdfButtonArea));
     connect(pdf, &QPushButton::clicked, this, &RollTotal::askAndSavePdf);
+
+    auto *school = new QPushButton(u"全クラスをCSV保存"_s, this);
+    school->setObjectName(u"B_CSV_ALL"_s);
+    school->setGeometry(pixelRect(SchoolCsvButtonArea));
+    connect(school, &QPushButton::clicked, this, &RollTotal::askAndSaveSchoolCsv);
 }
 
 ClassEntry RollTotal::classEntry() const
@@ -244,6 +254,41 @@ void RollTotal::askAndSavePdf()
     const QString path = askFileName(u"PDF保存"_s, u".pdf"_s, u"PDFファイル (*.pdf)"_s);
     if (!path.isEmpty())
         savePdf(path);
+}
+
+// 全クラスをCSV保存: the period shown, of every class of the class list, into
+// one 指導要録用 CSV; the classes without a month of it are named.
+void RollTotal::askAndSaveSchoolCsv()
+{
+    if (!m_totals.period.first.isValid()) {
+        tell(m_platform, this, u"集計する期間を選んでください"_s);
+        return;
+    }
+    QStringList notes;
+    const QStringList titles = ClassTitle::folderTitles(m_session.Classes, notes);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QList<ClassTotals> school =
+        ComputeSchoolTotals(m_session.Settings, titles, m_totals.schoolYear, m_totals.period);
+    QApplication::restoreOverrideCursor();
+    QStringList withoutMonths;
+    for (const ClassTotals &entry : school) {
+        if (!readAnyMonth(entry.totals))
+            withoutMonths.append(entry.classTitle);
+    }
+    if (withoutMonths.size() == school.size()) {
+        tell(m_platform, this, u"保存するデータが有りません"_s);
+        return;
+    }
+    const QString name =
+        JapaneseEra::schoolYearTitle(m_totals.schoolYear) + u'_' + m_totals.period.name + u"_全クラス_指導要録用.csv"_s;
+    const QString path = m_platform.prompts.saveFileName(this, u"全クラスをCSV保存"_s,
+                                                         proposedSavePath(m_platform, name), u"CSVファイル (*.csv)"_s);
+    if (path.isEmpty() || !report(TotalsCsv::save(path, school, TotalsCsv::Layout::Records)))
+        return;
+    if (!withoutMonths.isEmpty())
+        notes.append(u"月のファイルがないクラス: "_s + withoutMonths.join(u"、"_s));
+    if (!notes.isEmpty())
+        tell(m_platform, this, notes.join(u'\n'));
 }
 
 bool RollTotal::saveCsv(const QString &path, TotalsCsv::Layout layout)

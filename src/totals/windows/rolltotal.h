@@ -64,6 +64,7 @@ private:
     QString askFileName(const QString &caption, const QString &suffix, const QString &filter);
     void askAndSaveCsv(TotalsCsv::Layout layout);
     void askAndSavePdf();
+    void askAndSaveSchoolCsv();
     bool report(const SaveResult &result);
 
     Session &m_session;
