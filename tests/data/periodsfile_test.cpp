@@ -70,25 +70,6 @@ private slots:
         QCOMPARE(SchoolPeriodRules::refusal(ownPeriods(periods)).value_or(QString()), refusal);
     }
 
-    void parsedDays_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("month"); // 0: not a day
-        QTest::addColumn<int>("day");
-        QTest::newRow("kanji") << u"10月9日"_s << 10 << 9;
-        QTest::newRow("slash") << u"10/9"_s << 10 << 9;
-        QTest::newRow("full-width") << u"１０月 ９日"_s << 10 << 9;
-        QTest::newRow("no day") << u"10月"_s << 0 << 0;
-        QTest::newRow("a date") << u"2026-10-09"_s << 0 << 0;
-    }
-    void parsedDays()
-    {
-        QFETCH(QString, typed);
-        QFETCH(int, month);
-        QFETCH(int, day);
-        QCOMPARE(SchoolPeriodRules::parseDay(typed).value_or(MonthDay{}), (MonthDay{month, day}));
-    }
-
     // A period's dates in a school year with and without a 29 February.
     void datesOfASchoolYear_data()
     {
