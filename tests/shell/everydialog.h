@@ -19,9 +19,9 @@
 // Every dialog that remembers its place, by window name, on a fixture whose
 // month (April 2026 of 1年2組) is open; DialogHost opens these and VER_FORM.
 inline const QStringList RememberedDialogs{
-    QStringLiteral("F_SET"),     QStringLiteral("F_SET2"),  QStringLiteral("USER_SET"),
-    QStringLiteral("DF_SET"),    QStringLiteral("HOLIDAY"), QStringLiteral("PRT_ROLL"),
-    QStringLiteral("CLASS_SET"), QStringLiteral("MEIBO_F"), QStringLiteral("NEW_YEAR")};
+    QStringLiteral("F_SET"),    QStringLiteral("F_SET2"),    QStringLiteral("USER_SET"),  QStringLiteral("DF_SET"),
+    QStringLiteral("HOLIDAY"),  QStringLiteral("PRT_ROLL"),  QStringLiteral("CLASS_SET"), QStringLiteral("MEIBO_F"),
+    QStringLiteral("NEW_YEAR"), QStringLiteral("PERIOD_SET")};
 
 class NoPrinter : public PrintDestination
 {
