@@ -52,6 +52,12 @@ void writeMonthsAndRows(JsonWriter &json, const Totals &totals)
         json.endObject();
     }
     json.endArray();
+    json.key(u"reasons"_s).beginArray();
+    for (const ReasonDays &reason : totals.reasons) {
+        json.beginObject().key(u"mark"_s).value(reason.mark).key(u"category"_s).value(reason.category);
+        json.key(u"days"_s).value(reason.days).endObject();
+    }
+    json.endArray();
 }
 
 } // namespace

@@ -1,12 +1,18 @@
 #include "totals.h"
 
 #include "calendar/era.h"
+#include "data/markreasons.h"
+#include "data/marktable.h"
 #include "data/monthfile.h"
+#include "data/reasoncategories.h"
+#include "data/reasonfile.h"
 
 #include <QDir>
 
 #include <algorithm>
+#include <limits>
 #include <memory>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -62,6 +68,20 @@ bool enrolledWithin(const PupilRecord &pupil, int first, int last)
     return !(!pupil.InKind.isEmpty() && pupil.InDay > last) && !(!pupil.OutKind.isEmpty() && pupil.OutDay < first);
 }
 
+// By mark code, then by the place in the mark's list (the school's own
+// categories, unknown here, after the list in the order of their names).
+void sortReasons(QList<ReasonDays> &reasons)
+{
+    const ReasonCategories lists;
+    const auto key = [&](const ReasonDays &r) {
+        const int code = markCodeOf(r.mark);
+        const qsizetype place = lists.forMark(code).indexOf(r.category);
+        return std::tuple(code, place < 0 ? std::numeric_limits<qsizetype>::max() : place, r.category);
+    };
+    std::sort(reasons.begin(), reasons.end(),
+              [&](const ReasonDays &a, const ReasonDays &b) { return key(a) < key(b); });
+}
+
 } // namespace
 
 TotalsPeriod wholeYearPeriod(int schoolYear)
@@ -112,12 +132,19 @@ Totals ComputeTotals(const QString &classFolder, int schoolYear, const TotalsPer
         totals.months.append({year, monthNumber, readingOf(loaded), path, loaded.ok() ? QString() : loaded.describe()});
         if (!loaded.ok())
             continue;
+        const int firstDay = std::max(period.first, monthStart).day();
+        const int lastDay = std::min(period.last, monthEnd).day();
         if (period.first <= monthStart && monthEnd <= period.last)
             addMonth(totals, month, year, monthNumber);
         else
-            addMonthDays(totals, month, year, monthNumber, std::max(period.first, monthStart).day(),
-                         std::min(period.last, monthEnd).day());
+            addMonthDays(totals, month, year, monthNumber, firstDay, lastDay);
+        QStringList dropped; // reasons that fit no pupil count nowhere
+        ReasonFile::load(ReasonFile::pathFor(path), month, ReasonCategories{}, dropped);
+        if (MarkReasons::anyIn(month))
+            addReasonDays(totals, month, firstDay,
+                          std::min(lastDay, countedDays(month, JapaneseEra::heiseiFromGregorian(year), monthNumber)));
     }
+    sortReasons(totals.reasons);
     return totals;
 }
 
@@ -156,6 +183,25 @@ void addMonthDays(Totals &totals, const RegisterMonth &month, int gregorianYear,
         pupil.takesPart = anyFigure || enrolledWithin(month.Pupils[p], first, last);
     }
     addPupils(totals, month, figures);
+}
+
+void addReasonDays(Totals &totals, const RegisterMonth &month, int firstDay, int lastDay)
+{
+    for (int p = 0; p < pupilsOf(month); ++p) {
+        for (const MarkReason &reason : month.Pupils[p].Reasons) {
+            if (reason.Day + 1 < firstDay || reason.Day + 1 > lastDay)
+                continue;
+            for (const QString &category : reason.Categories) {
+                const auto found = std::find_if(totals.reasons.begin(), totals.reasons.end(), [&](const ReasonDays &r) {
+                    return r.mark == reason.Mark && r.category == category;
+                });
+                if (found == totals.reasons.end())
+                    totals.reasons.append({reason.Mark, category, 1});
+                else
+                    ++found->days;
+            }
+        }
+    }
 }
 
 bool isLongAbsence(const TotalsRow &row)

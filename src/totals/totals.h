@@ -53,6 +53,17 @@ struct TotalsRow
     friend bool operator==(const TotalsRow &, const TotalsRow &) = default;
 };
 
+// Days of the period whose mark gave `category` as its reason, summed over
+// the pupils: what a report of suspensions (出席停止) to the board asks for.
+struct ReasonDays
+{
+    QString mark;
+    QString category;
+    int days = 0;
+
+    friend bool operator==(const ReasonDays &, const ReasonDays &) = default;
+};
+
 enum class MonthReading { Read, Missing, Unreadable };
 
 struct TotalsMonth
@@ -70,6 +81,7 @@ struct Totals
     TotalsPeriod period;
     QList<TotalsMonth> months; // every month the period touches, in order
     QList<TotalsRow> rows;     // every distinct pupil, in order of first appearance
+    QList<ReasonDays> reasons; // by mark, then in the order of the mark's list
 
     QList<TotalsMonth> monthsRead(MonthReading reading) const;
 };
@@ -92,6 +104,10 @@ void addMonth(Totals &totals, const RegisterMonth &month, int gregorianYear, int
 // them get no row.
 void addMonthDays(Totals &totals, const RegisterMonth &month, int gregorianYear, int monthNumber, int firstDay,
                   int lastDay);
+
+// Counts the reasons of the days firstDay..lastDay (1-based) of one month,
+// up to its last counted day (graduation).
+void addReasonDays(Totals &totals, const RegisterMonth &month, int firstDay, int lastDay);
 
 // 長期欠席: days absent in the period reaching this many.
 inline constexpr int LongAbsenceDays = 30;

@@ -69,6 +69,16 @@ QString unreadableMessage(const Totals &totals)
     return text;
 }
 
+QString reasonsText(const Totals &totals)
+{
+    if (totals.reasons.isEmpty())
+        return {};
+    QString text = u"欠席理由別の日数"_s;
+    for (const ReasonDays &reason : totals.reasons)
+        text += u"\n%1　%2　%3日"_s.arg(reason.mark, reason.category).arg(reason.days);
+    return text;
+}
+
 QString longAbsenceLine(const Totals &totals)
 {
     return u"長期欠席（%1日以上）: %2名"_s.arg(LongAbsenceDays).arg(longAbsenceCount(totals));

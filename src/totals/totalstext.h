@@ -27,6 +27,10 @@ QString monthsLine(const Totals &totals);
 // empty when every file was read or missing.
 QString unreadableMessage(const Totals &totals);
 
+// "欠席理由別の日数" and a line per mark and category ("ホ　インフルエンザ　12日");
+// empty when the period has no reasons.
+QString reasonsText(const Totals &totals);
+
 // "長期欠席（30日以上）: 2名".
 QString longAbsenceLine(const Totals &totals);
 

@@ -53,7 +53,10 @@ private slots:
         april.PupilCount = 1;
         april.Pupils[0].Name = u"甲"_s;
         april.Pupils[0].Sex = u"男"_s;
+        april.Pupils[0].Marks[5] = u"ホ"_s;
         QVERIFY(MonthFile::save(folder.filePath(u"2004_4.ROD"_s), april).ok);
+        QVERIFY(writeFile(folder.filePath(u"2004_4.RSN"_s),
+                          Cp932::encode(u"6,1,\"甲\",\"ホ\",\"インフルエンザ\",\"\"\r\n"_s)));
         QVERIFY(writeFile(folder.filePath(u"2004_6.ROD"_s), "garbage"));
         const QString csv = folder.filePath(u"records.csv"_s);
 
@@ -70,10 +73,11 @@ private slots:
                  u"{\"year\":2004,\"month\":7,\"status\":\"missing\"},"
                  u"{\"year\":2004,\"month\":8,\"status\":\"missing\"}],"
                  u"\"rows\":[{\"no\":1,\"name\":\"甲\",\"sex\":\"男\",\"grade\":0,\"schoolDays\":30,"
-                 u"\"stat\":[30,0,0,0,0,0,0,0,0,0,0]}]}\n"_s.toUtf8());
+                 u"\"stat\":[29,0,0,0,1,0,0,1,0,0,0]}],"
+                 u"\"reasons\":[{\"mark\":\"ホ\",\"category\":\"インフルエンザ\",\"days\":1}]}\n"_s.toUtf8());
         QVERIFY(output.err.contains(folder.filePath(u"2004_6.ROD"_s)));
         QCOMPARE(Cp932::decode(readFile(csv)).value_or(QString()).section(u"\r\n"_s, 1),
-                 u"1,,甲,男,30,0,30,0,30\r\n"_s);
+                 u"1,,甲,男,30,1,29,0,29\r\n"_s);
     }
 
     // The printout's class comes from the work folder's class list by the

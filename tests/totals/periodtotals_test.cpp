@@ -1,5 +1,7 @@
 #include "calendar/era.h"
 #include "classyear.h"
+#include "data/cp932.h"
+#include "data/reasonfile.h"
 #include "testregistry.h"
 #include "totals/totals.h"
 
@@ -139,6 +141,41 @@ private slots:
         const Totals totals = ComputeTotals(year.folder(), SchoolYear, period({2004, 6, firstDay}, {2004, 6, lastDay}));
         QCOMPARE(totals.months.size(), 1);
         QCOMPARE(rowTexts(totals), rows);
+    }
+
+    // Reasons count the days of the period they fall in, by mark and category;
+    // one that fits no pupil counts nowhere.
+    void reasonDaysWithinThePeriod_data()
+    {
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("last");
+        QTest::addColumn<QStringList>("reasons");
+        QTest::newRow("whole year") << QDate(2004, 4, 1) << QDate(2005, 3, 31)
+                                    << QStringList{u"病/発熱/2"_s, u"病/頭痛/1"_s, u"テ/家庭の事情/1"_s};
+        QTest::newRow("to 5 June") << QDate(2004, 4, 1) << QDate(2004, 6, 5)
+                                   << QStringList{u"病/発熱/1"_s, u"病/頭痛/1"_s};
+        QTest::newRow("from 6 June") << QDate(2004, 6, 6) << QDate(2005, 3, 31)
+                                     << QStringList{u"病/発熱/1"_s, u"テ/家庭の事情/1"_s};
+    }
+    void reasonDaysWithinThePeriod()
+    {
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
+        const ClassYear year;
+        writeYear(year);
+        const auto writeReasons = [&](int gregorian, int month, const QString &lines) {
+            QFile file(ReasonFile::pathFor(year.path(gregorian, month)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(Cp932::encode(lines));
+        };
+        writeReasons(2004, 6,
+                     u"6,2,\"乙\",\"テ\",\"家庭の事情\",\"\"\r\n2,1,\"甲\",\"病\",\"発熱|頭痛\",\"\"\r\n"
+                     u"2,4,\"丁\",\"病\",\"発熱\",\"\"\r\n"_s);
+        writeReasons(2005, 3, u"2,1,\"甲\",\"病\",\"発熱\",\"\"\r\n"_s);
+        QStringList counted;
+        for (const ReasonDays &r : ComputeTotals(year.folder(), SchoolYear, period(first, last)).reasons)
+            counted.append(u"%1/%2/%3"_s.arg(r.mark, r.category).arg(r.days));
+        QTEST(counted, "reasons");
     }
 };
 

@@ -43,6 +43,7 @@ constexpr QSize OptionSize{1300, 300};
 constexpr QRect CsvButtonArea{OptionsLeft, 2040, 1300, 400};
 constexpr QRect PdfButtonArea{OptionsLeft, 2520, 1300, 400};
 constexpr QRect SchoolCsvButtonArea{OptionsLeft, 3000, 1900, 400};
+constexpr QRect ReasonsArea{OptionsLeft, 3600, 3000, 4800};
 constexpr int LineHeight = 280;
 // Window height that LayoutTotals leaves to neither the headings nor the rows:
 // the frame, and the two lines under the table.
@@ -87,6 +88,10 @@ RollTotal::RollTotal(Session &session, Platform &platform, QWidget *parent)
     m_months->setObjectName(u"MONTHS"_s);
     m_longAbsence = new QLabel(this);
     m_longAbsence->setObjectName(u"LONG_ABSENCE"_s);
+    m_reasons = new QLabel(this);
+    m_reasons->setObjectName(u"REASON_DAYS"_s);
+    m_reasons->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_reasons->setGeometry(pixelRect(ReasonsArea));
     buildOptions();
     buildCsvButton();
 
@@ -178,6 +183,7 @@ void RollTotal::showTerm(int term)
     m_months->setText(TotalsText::periodLine(m_totals.period) + u"　"_s + TotalsText::monthsLine(m_totals));
     m_longAbsence->setText(TotalsText::longAbsenceLine(m_totals));
     m_longAbsence->setStyleSheet(longAbsenceCount(m_totals) > 0 ? u"color: red"_s : QString());
+    m_reasons->setText(TotalsText::reasonsText(m_totals));
     setScrollRange();
     m_rows->update();
     if (const QString unreadable = TotalsText::unreadableMessage(m_totals); !unreadable.isEmpty())

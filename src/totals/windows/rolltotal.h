@@ -77,6 +77,7 @@ private:
     TotalsSurface *m_rows = nullptr;     // D_LIST
     QScrollBar *m_scroll = nullptr;      // V_SCL
     QLabel *m_months = nullptr;
+    QLabel *m_reasons = nullptr;
     QLabel *m_longAbsence = nullptr;
     int m_visibleRows = 1;
     bool m_placed = false;
