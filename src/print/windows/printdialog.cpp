@@ -13,7 +13,6 @@
 #include "print/yeararchive.h"
 #include "ui/dialogparts.h"
 #include "ui/platform.h"
-#include "ui/programlook.h"
 #include "ui/savefolder.h"
 
 #include <QCheckBox>
@@ -76,7 +75,6 @@ PrintDialog::PrintDialog(Session &session, Platform &platform, PrintDestination 
     , m_chooseSavePath(defaultSavePath)
 {
     setWindowTitle(u"出席簿印刷"_s);
-    setWindowIcon(programIcon());
     createControls();
     readStoredOptions();
 

@@ -29,7 +29,6 @@
 #include "totals/windows/rolltotal.h"
 #include "totalsdialog.h"
 #include "ui/platform.h"
-#include "ui/programlook.h"
 #include "ui/storefailure.h"
 #include "versiondialog.h"
 
@@ -59,7 +58,6 @@ MainWindow::MainWindow(Session &session, Platform &platform, QWidget *parent)
 {
     setObjectName(u"MAIN_F"_s);
     setWindowTitle(u"出席簿"_s);
-    setWindowIcon(programIcon());
     createMenus();
 
     m_documents = new QMdiArea(this);
