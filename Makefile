@@ -34,15 +34,18 @@ test: build
 print-check: build
 	./scripts/print-check.sh $(BUILD)
 
-# The Debian package, $(BUILD)/veltra_<version>_amd64.deb.
-package: build
+# The Debian package, build-package/veltra_<version>_amd64.deb, built in a folder
+# of its own without tests and without the kill trials' scripted runs.
+package: deps
 	VELTRA_PACKAGE_DEPS=1 ./scripts/install-deps.sh
-	cd $(BUILD) && cpack -G DEB
+	cmake --preset package -DVELTRA_WERROR=$(WERROR)
+	cmake --build --preset package -j $(JOBS)
+	cd build-package && cpack -G DEB
 
 # Checks the package (lintian, desktop entry, AppStream), installs it, runs the
 # installed programs and removes it again, leaving nothing behind.
 package-check: package
-	./scripts/package-check.sh $(BUILD)
+	./scripts/package-check.sh build-package
 
 # No file under src/ outside a named platform seam includes POSIX-only headers.
 portability-check:
@@ -75,4 +78,4 @@ trial: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/kill_trial --program $(BUILD)/src/veltra --kills $(KILLS)
 
 clean:
-	rm -rf $(BUILD) build-sanitize build-fuzz
+	rm -rf $(BUILD) build-sanitize build-fuzz build-package

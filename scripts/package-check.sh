@@ -30,6 +30,11 @@ echo "-- installed programs"
 [ "$(veltra-cli --version)" = "veltra-cli $version" ]
 (cd "$work" && veltra-cli demo demo > /dev/null && test -f demo/ROLL.SEW && test -f demo/CLASS.CSD)
 [ "$(QT_QPA_PLATFORM=offscreen veltra --version)" = "veltra $version" ]
+# The kill trials' scripted runs are not in the installed program: it refuses their switches.
+if QT_QPA_PLATFORM=offscreen timeout 10 veltra --scripted-run="$work/log" > /dev/null 2>&1; then
+  echo "the installed veltra takes the kill trials' --scripted-run" >&2
+  exit 1
+fi
 man -w veltra-cli | grep -qx /usr/share/man/man1/veltra-cli.1.gz
 MANWIDTH=80 man veltra-cli 2>/dev/null | grep -q '終了ステータス'
 desktop-file-validate "/usr/share/applications/$app_id.desktop"

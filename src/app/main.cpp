@@ -2,7 +2,9 @@
 #include "data/settingsstore.h"
 #include "shell/windows/instancelock.h"
 #include "shell/windows/mainwindow.h"
+#ifdef VELTRA_SCRIPTED_RUNS
 #include "shell/windows/scriptedrun.h"
+#endif
 #include "startoptions.h"
 #include "ui/programlook.h"
 #include "ui/qttranslations.h"
@@ -65,15 +67,19 @@ int main(int argc, char **argv)
     applyProgramFont(application);
     application.setWindowIcon(programIcon());
 
+    WidgetPrompts widgetPrompts;
+    Prompts *prompts = &widgetPrompts;
+#ifdef VELTRA_SCRIPTED_RUNS
     // Kill trials drive the program through hidden switches; nobody else passes them.
     const std::optional<ScriptedRun::Options> script = ScriptedRun::fromArguments(application.arguments());
-    std::unique_ptr<ScriptedRun> scripted = script ? std::make_unique<ScriptedRun>(*script) : nullptr;
-    WidgetPrompts widgetPrompts;
-    Prompts &prompts = scripted ? scripted->prompts() : static_cast<Prompts &>(widgetPrompts);
+    const std::unique_ptr<ScriptedRun> scripted = script ? std::make_unique<ScriptedRun>(*script) : nullptr;
+    if (scripted)
+        prompts = &scripted->prompts();
+#endif
     SystemClock clock;
     PrimaryScreen screen;
     const std::unique_ptr<SettingsStore> store = SettingsStore::forUser();
-    Platform platform{prompts, clock, screen, *store};
+    Platform platform{*prompts, clock, screen, *store};
 
     const std::optional<QString> workFolder =
         chooseWorkFolder(options, platform, QDir::currentPath(), documentsFolder());
@@ -86,8 +92,10 @@ int main(int argc, char **argv)
     MainWindow window(session, platform);
     if (!window.startUp(lock))
         return 0;
+#ifdef VELTRA_SCRIPTED_RUNS
     if (scripted)
         scripted->drive(window, session);
+#endif
     window.showInRememberedPlace();
     return application.exec();
 }

@@ -7,6 +7,17 @@ namespace {
 const QString WorkFolderOption = u"--work-folder"_s;
 const QString WorkFolderAssignment = WorkFolderOption + u'=';
 
+// The kill trials' hidden switches, taken only by a build that has scripted runs.
+bool isScriptedRunSwitch(const QString &argument)
+{
+#ifdef VELTRA_SCRIPTED_RUNS
+    return argument.startsWith(u"--scripted-"_s);
+#else
+    Q_UNUSED(argument);
+    return false;
+#endif
+}
+
 } // namespace
 
 StartOptions StartOptions::fromArguments(const QStringList &arguments)
@@ -37,7 +48,7 @@ StartOptions StartOptions::fromArguments(const QStringList &arguments)
         } else if (argument == u"--choose-work-folder"_s) {
             options.workFolder = WorkFolder::Choose;
             ++folderOptions;
-        } else if (!argument.startsWith(u"--scripted-"_s)) { // the kill trials' hidden switches
+        } else if (!isScriptedRunSwitch(argument)) {
             options.action = Action::Refuse;
         }
     }

@@ -25,8 +25,13 @@ private slots:
             << QStringList{u"--work-folder=/srv/出席簿"_s} << A::Run << W::Given << u"/srv/出席簿"_s;
         QTest::newRow("menu entry") << QStringList{u"--last-work-folder"_s} << A::Run << W::LastChosen << QString();
         QTest::newRow("menu action") << QStringList{u"--choose-work-folder"_s} << A::Run << W::Choose << QString();
+#ifdef VELTRA_SCRIPTED_RUNS
+        const A scriptedRun = A::Run;
+#else
+        const A scriptedRun = A::Refuse; // the installed program has no kill trial switches
+#endif
         QTest::newRow("kill trial switches") << QStringList{u"--scripted-run=/tmp/log"_s, u"--scripted-seed=4"_s}
-                                             << A::Run << W::CurrentDirectory << QString();
+                                             << scriptedRun << W::CurrentDirectory << QString();
         QTest::newRow("version") << QStringList{u"--version"_s} << A::ShowVersion << W::CurrentDirectory << QString();
         QTest::newRow("help after a folder")
             << QStringList{u"--last-work-folder"_s, u"--help"_s} << A::ShowHelp << W::LastChosen << QString();
