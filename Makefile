@@ -17,10 +17,10 @@ all: build
 deps:
 	@./scripts/install-deps.sh
 
-$(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVELTRA_WERROR=$(WERROR)
-
-configure: deps $(BUILD)/build.ninja
+# Configures the build folder when it is new or was configured with another WERROR.
+configure: deps
+	@grep -qx 'VELTRA_WERROR:BOOL=$(WERROR)' $(BUILD)/CMakeCache.txt 2> /dev/null && test -f $(BUILD)/build.ninja || \
+	  cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVELTRA_WERROR=$(WERROR)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
