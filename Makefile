@@ -10,7 +10,7 @@ WERROR     ?= OFF
 SOURCES     = $(shell find src tests bench fuzz -name '*.cpp' -o -name '*.h')
 
 .PHONY: all deps configure build run test test-sanitize format format-check print-check package package-check \
-        portability-check fuzz bench trial clean
+        portability-check layer-check fuzz bench trial clean
 
 all: build
 
@@ -28,7 +28,7 @@ build: configure
 run: build
 	./scripts/run-demo.sh $(BUILD) $(DEMO)
 
-test: build
+test: layer-check build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 print-check: build
@@ -50,6 +50,11 @@ package-check: package
 # No file under src/ outside a named platform seam includes POSIX-only headers.
 portability-check:
 	./scripts/portability-check.sh
+
+# No file under src/ includes a folder above its own or an unlisted one beside
+# it: the layers are the list in README.md.
+layer-check:
+	./scripts/layer-check.py
 
 # The tests once more under the address and undefined-behaviour sanitizers,
 # in build-sanitize (a debug build without the benchmarks).

@@ -3,8 +3,8 @@
 // surfaces (K_LIST, D_LIST, C_LIST) are repainted whole, at their places, into
 // an offscreen image of the window's size.
 
+#include "data/registerfont.h"
 #include "data/session.h"
-#include "register/registerfont.h"
 #include "register/windows/rollform.h"
 #include "register/windows/sheetsurface.h"
 #include "testplatform.h"

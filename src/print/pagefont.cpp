@@ -1,6 +1,6 @@
 #include "pagefont.h"
 
-#include "register/registerfont.h"
+#include "data/registerfont.h"
 
 #include <QFontMetricsF>
 

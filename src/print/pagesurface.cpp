@@ -2,7 +2,7 @@
 
 #include "pagefont.h"
 
-#include "register/registerfont.h"
+#include "data/registerfont.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registerfont.h"
+#include "data/registerfont.h"
 
 #include <QColor>
 #include <QPoint>

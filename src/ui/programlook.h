@@ -1,6 +1,6 @@
 #pragma once
 
-#include "register/registerfont.h"
+#include "data/registerfont.h"
 
 #include <QIcon>
 #include <QString>

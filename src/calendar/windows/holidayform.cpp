@@ -5,10 +5,10 @@
 #include "calendar/holidayrequest.h"
 #include "calendar/nationalholidays.h"
 #include "data/cp932.h"
+#include "data/registerfont.h"
 #include "data/session.h"
 #include "data/settingsstore.h"
 #include "data/storedtext.h"
-#include "register/registerfont.h"
 #include "ui/dialogparts.h"
 #include "ui/platform.h"
 

@@ -1,7 +1,7 @@
 #include "classsetform.h"
 
+#include "data/registerfont.h"
 #include "data/session.h"
-#include "register/registerfont.h"
 #include "roster/classlistedit.h"
 #include "ui/classlistsave.h"
 #include "ui/dialogparts.h"

@@ -1,8 +1,8 @@
 #include "rosterform.h"
 
+#include "data/registerfont.h"
 #include "data/session.h"
 #include "data/settingsstore.h"
-#include "register/registerfont.h"
 #include "roster/registerimport.h"
 #include "roster/rosterimport.h"
 #include "roster/textlistimport.h"
