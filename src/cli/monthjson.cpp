@@ -145,7 +145,6 @@ LoadResult fromJson(const QByteArray &json, RegisterMonth &month, bool *refusedT
             *refusedText = reader.refusedText();
         month.reset();
     }
-    result.code = -1;
     result.failure = LoadFailure::Unreadable;
     return result;
 }

@@ -3,15 +3,13 @@
 #include <QByteArray>
 #include <QString>
 
-// Outcome of reading one data file. `code` keeps the loaders' numeric results
-// (1 read, −1 missing or unreadable, −2 a missing settings file); `failure`
-// tells a missing file from one that exists but cannot be read, so that no
-// caller ever mistakes a damaged file for an empty one and saves over it.
+// Outcome of reading one data file. `failure` tells a missing file from one
+// that exists but cannot be read, so that no caller ever mistakes a damaged
+// file for an empty one and saves over it.
 enum class LoadFailure { None, Missing, Unreadable };
 
 struct LoadResult
 {
-    int code = 1;
     LoadFailure failure = LoadFailure::None;
     QString path;
     int line = 0; // 1-based line of the fault, 0 when unknown

@@ -9,11 +9,9 @@ LoadResult loadDataFile(const QString &path, const std::function<LoadResult(cons
     LoadResult result;
     switch (readDataFile(path, bytes, error)) {
     case ReadOutcome::Missing:
-        result.code = -1;
         result.failure = LoadFailure::Missing;
         break;
     case ReadOutcome::Unreadable:
-        result.code = -1;
         result.failure = LoadFailure::Unreadable;
         result.detail = error;
         break;
@@ -37,7 +35,6 @@ SaveResult saveDataFile(const QString &path, const std::function<QByteArray(QStr
 LoadResult unreadableAt(const RecordReader &reader, const QString &detail)
 {
     LoadResult result;
-    result.code = -1;
     result.failure = LoadFailure::Unreadable;
     result.line = reader.lineNumber();
     result.detail = detail.isEmpty() ? reader.error() : detail;

@@ -27,8 +27,8 @@ LoadResult fromBytes(const QByteArray &bytes, RegisterMonth &month);
 // character that code page 932 cannot store.
 QByteArray toBytes(const RegisterMonth &month, QString *error = nullptr);
 
-// Loads the open month's file: 1 on success, −1 when missing or unreadable
-// (LoadResult says which). The month is reset whatever happens.
+// Loads the open month's file; the result tells a missing file from an
+// unreadable one. The month is reset whatever happens.
 LoadResult load(const QString &path, RegisterMonth &month);
 
 // Writes atomically; a failure leaves the previous file and the month as they were.

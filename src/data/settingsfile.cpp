@@ -46,12 +46,8 @@ QByteArray toBytes(const ProgramSettings &settings, QString *error)
 
 LoadResult load(ProgramSettings &settings)
 {
-    LoadResult result = loadDataFile(filePath(settings.WorkFolder), [&](const QByteArray &bytes) {
-        return fromBytes(bytes, settings.WorkFolder, settings);
-    });
-    if (result.missing())
-        result.code = -2;
-    return result;
+    return loadDataFile(filePath(settings.WorkFolder),
+                        [&](const QByteArray &bytes) { return fromBytes(bytes, settings.WorkFolder, settings); });
 }
 
 SaveResult save(const ProgramSettings &settings)

@@ -18,7 +18,6 @@ QString filePath(const QString &workFolder);
 LoadResult fromBytes(const QByteArray &bytes, const QString &workFolder, ProgramSettings &settings);
 QByteArray toBytes(const ProgramSettings &settings, QString *error = nullptr);
 
-// 1 read, −2 missing, −1 unreadable.
 LoadResult load(ProgramSettings &settings);
 SaveResult save(const ProgramSettings &settings);
 

@@ -140,7 +140,6 @@ public:
     LoadResult failure(const QString &record) const
     {
         LoadResult result;
-        result.code = -1;
         result.failure = LoadFailure::Unreadable;
         result.line = m_items.lineNumber();
         result.detail = record + u": "_s + m_error;

@@ -41,22 +41,24 @@ private slots:
     void classListCounts_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("read");
         QTest::addColumn<int>("classCount");
-        QTest::newRow("empty list") << classLines(0, 0) << 1 << 0;
-        QTest::newRow("51 classes") << classLines(51, 51) << 1 << 51;
-        QTest::newRow("52 announced") << classLines(52, 52) << -1 << 51;
-        QTest::newRow("huge count") << classLines(30000, 3) << -1 << 3;
-        QTest::newRow("short file") << classLines(5, 2) << -1 << 2;
-        QTest::newRow("negative count") << classLines(-4, 0) << 1 << 0;
+        QTest::newRow("empty list") << classLines(0, 0) << true << 0;
+        QTest::newRow("51 classes") << classLines(51, 51) << true << 51;
+        QTest::newRow("52 announced") << classLines(52, 52) << false << 51;
+        QTest::newRow("huge count") << classLines(30000, 3) << false << 3;
+        QTest::newRow("short file") << classLines(5, 2) << false << 2;
+        QTest::newRow("negative count") << classLines(-4, 0) << true << 0;
     }
     void classListCounts()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(int, code);
+        QFETCH(bool, read);
         QFETCH(int, classCount);
         ClassList list;
-        QCOMPARE(ClassListFile::fromBytes(bytes, list).code, code);
+        const LoadResult result = ClassListFile::fromBytes(bytes, list);
+        QCOMPARE(result.ok(), read);
+        QCOMPARE(result.unreadable(), !read);
         QCOMPARE(list.ClassCount, classCount);
     }
 
@@ -90,19 +92,19 @@ private slots:
         QTemporaryDir dir;
         ProgramSettings settings;
         settings.WorkFolder = dir.path();
-        QCOMPARE(SettingsFile::load(settings).code, -2);
+        QVERIFY(SettingsFile::load(settings).missing());
 
         QFile file(SettingsFile::filePath(dir.path()));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("1,\"a\",\"\",\"\",\"\",\"\"\r\n");
         file.close();
-        QCOMPARE(SettingsFile::load(settings).code, -1);
+        QVERIFY(SettingsFile::load(settings).unreadable());
 
         settings.SchoolName = u"学校"_s;
         QVERIFY(SettingsFile::save(settings).ok);
         ProgramSettings loaded;
         loaded.WorkFolder = dir.path();
-        QCOMPARE(SettingsFile::load(loaded).code, 1);
+        QVERIFY(SettingsFile::load(loaded).ok());
         QCOMPARE(loaded.SchoolName, u"学校"_s);
     }
 

@@ -231,11 +231,11 @@ void MainWindow::loadClassesAndSettings()
              PromptIcon::Warning);
     else if (const auto shared = ClassTitle::sharedTitle(m_session.Classes))
         tell(m_platform, this, ClassTitle::sharedTitleMessage(*shared), PromptIcon::Warning);
-    if (settings.code == -1) {
+    if (settings.unreadable()) {
         tell(m_platform, this, u"環境設定ﾌｧｲﾙ読み込みエラー"_s, PromptIcon::Warning);
         return;
     }
-    if (settings.code == -2) {
+    if (settings.missing()) {
         tell(m_platform, this, u"環境設定ﾌｧｲﾙが有りません"_s, PromptIcon::Warning);
         return;
     }
