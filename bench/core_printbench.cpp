@@ -3,7 +3,6 @@
 #include "print/pdfdocument.h"
 #include "print/recordingsurface.h"
 #include "print/registersheets.h"
-#include "register/monthstatistics.h"
 
 #include <QGuiApplication>
 
@@ -31,7 +30,6 @@ Session busySession()
     session.State.Month = qint16(BusyMonth::Month);
     session.State.ClassGrade = 1;
     session.State.ClassName = QStringLiteral("2");
-    computeStatistics(session);
     return session;
 }
 

@@ -4,7 +4,6 @@
 #include "calendar/monthchoice.h"
 #include "data/monthfile.h"
 #include "data/settingsfile.h"
-#include "register/monthstatistics.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -45,7 +44,6 @@ std::optional<ExitStatus> PrintSource::loadMonth(const QString &path)
         return loadError(m_output, loaded);
     m_session.State.HeiseiYear = qint16(JapaneseEra::heiseiFromGregorian(yearAndMonth->first));
     m_session.State.Month = qint16(yearAndMonth->second);
-    computeStatistics(m_session);
     return std::nullopt;
 }
 

@@ -88,7 +88,7 @@ void printMarks(const SheetPrint &print, const PupilRecord &pupil, double y)
 void printCounts(const SheetPrint &print, int row, double y)
 {
     PageSurface &surface = print.surface;
-    const auto &counts = print.session.Statistics.PupilStat[row];
+    const auto &counts = print.statistics.PupilStat[row];
     surface.setFont(9);
     if (counts[StatColumn::Present] > 0)
         printRightAligned(surface, 223, y, FigureFormat::count(counts[StatColumn::Present]), 4);

@@ -5,13 +5,24 @@
 
 #include "calendar/era.h"
 #include "data/session.h"
+#include "register/monthstatistics.h"
 
 #include <algorithm>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using namespace SheetLayout;
 
 namespace {
+
+// The month's figures, computed for every run from the month as it is now, so
+// that a printout can never show figures older than its marks.
+MonthStatistics figuresOf(const Session &session)
+{
+    MonthStatistics figures;
+    ComputeMonthStatistics(session.Register, session.State.HeiseiYear, session.State.Month, figures);
+    return figures;
+}
 
 void drawBackSheet(const SheetPrint &print)
 {
@@ -57,7 +68,8 @@ PrintResult PrintRegisterSheets(PageSurface &surface, PrintJob &job, const Sessi
     if (!PrepareLandscapePage(surface, job))
         return PrintResult::DeviceNotOpened;
     ApplyMarginCorrection(surface, job);
-    return RunPages(surface, job, [&] { DrawRegisterSheet({surface, job, session, today}); });
+    const MonthStatistics figures = job.printsData() ? figuresOf(session) : MonthStatistics{};
+    return RunPages(surface, job, [&] { DrawRegisterSheet({surface, job, session, figures, today}); });
 }
 
 PrintResult PrintSchoolYear(PageSurface &surface, const QList<const Session *> &months, qint16 printOptions,
@@ -72,20 +84,24 @@ PrintResult PrintSchoolYear(PageSurface &surface, const QList<const Session *> &
     struct Page
     {
         const Session *month;
+        const MonthStatistics *figures;
         qint16 side;
     };
+    std::vector<MonthStatistics> figures;
+    figures.reserve(std::size_t(months.size()));
     QList<Page> pages;
     for (const Session *month : months) {
+        const MonthStatistics *monthFigures = &figures.emplace_back(figuresOf(*month));
         if (month->Register.PupilCount <= FullSheetPupils) {
-            pages.append({month, FullSheet});
+            pages.append({month, monthFigures, FullSheet});
         } else {
-            pages.append({month, FrontSheet});
-            pages.append({month, BackSheet});
+            pages.append({month, monthFigures, FrontSheet});
+            pages.append({month, monthFigures, BackSheet});
         }
     }
     return RunPages(surface, int(pages.size()), [&](int page) {
         job.PrintSide = pages[page].side;
-        DrawRegisterSheet({surface, job, *pages[page].month, today});
+        DrawRegisterSheet({surface, job, *pages[page].month, *pages[page].figures, today});
     });
 }
 

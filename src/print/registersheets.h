@@ -20,7 +20,7 @@ void DrawRegisterSheet(const SheetPrint &print);
 
 // One document of several months, as the year-end archive keeps them: for
 // each month the front and back sheets, or the full sheet when its pupils fit
-// on it. Every session holds one month with its data and figures.
+// on it. Every session holds one month with its data.
 PrintResult PrintSchoolYear(PageSurface &surface, const QList<const Session *> &months, qint16 printOptions,
                             const QDate &today);
 

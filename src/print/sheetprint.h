@@ -8,6 +8,7 @@
 #include <QDate>
 
 struct AppState;
+struct MonthStatistics;
 struct Session;
 
 // The era printed in the title band: the open month's, or today's when no
@@ -18,13 +19,14 @@ JapaneseEra::EraYear titleEra(const AppState &state, const QDate &today);
 enum class Sheet { Front, Back, Full };
 
 // One register run: where it draws, its job and what it prints from (the open
-// month, its class, its figures and the count-by-sex setting). `today` names
-// the era of blank sheets printed without a month.
+// month, its class and the count-by-sex setting, and the month's figures as the
+// run computed them). `today` names the era of blank sheets printed without a month.
 struct SheetPrint
 {
     PageSurface &surface;
     const PrintJob &job;
     const Session &session;
+    const MonthStatistics &statistics;
     QDate today;
 
     bool countBySex() const;

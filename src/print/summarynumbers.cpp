@@ -71,7 +71,7 @@ void printChanges(PageSurface &surface, const MonthStatistics &stats, double y)
 void printEnrolment(const SheetPrint &print, double y)
 {
     PageSurface &surface = print.surface;
-    const MonthStatistics &stats = print.session.Statistics;
+    const MonthStatistics &stats = print.statistics;
     if (print.countBySex()) {
         const struct
         {
@@ -101,7 +101,7 @@ void PrintSummaryNumbers(const SheetPrint &print, Sheet sheet)
     if (!print.job.has(PrintOption::Data))
         return;
     PageSurface &surface = print.surface;
-    const MonthStatistics &stats = print.session.Statistics;
+    const MonthStatistics &stats = print.statistics;
     const double y = sheet == Sheet::Full ? 158.5 : 152.5;
     printDayFigures(surface, stats, y);
     const std::optional<int> rate = attendanceRateTenths(stats);

@@ -3,7 +3,6 @@
 #include "calendar/era.h"
 #include "calendar/monthchoice.h"
 #include "data/monthfile.h"
-#include "register/monthstatistics.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,7 +36,6 @@ YearArchive YearArchive::load(const Session &base, int schoolYear, const Session
         }
         session->State.HeiseiYear = heiseiYear;
         session->State.Month = qint16(month);
-        computeStatistics(*session);
         archive.m_months.append(session.get());
         archive.m_loaded.push_back(std::move(session));
     }

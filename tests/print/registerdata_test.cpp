@@ -265,11 +265,10 @@ private slots:
     {
         SheetRecording sheet(2004, 6);
         sheet.addPupil();
-        sheet.job.PrintSide = FrontSheet;
         computeStatistics(sheet.session);
-        sheet.session.Statistics.PupilStat[0][StatColumn::Late] = 123;
-        PrintRegisterSheets(sheet.surface, sheet.job, sheet.session, QDate(2026, 12, 7));
-        const PageOperation *late = findText(sheet.surface.pages().first(), u"123"_s);
+        MonthStatistics figures = sheet.session.Statistics;
+        figures.PupilStat[0][StatColumn::Late] = 123;
+        const PageOperation *late = findText(sheet.print(FrontSheet, figures), u"123"_s);
         QVERIFY(late && near(late->from.x(), 226 + 5.2 * 8));
         QVERIFY(PageFont::textWidth(u"123"_s, late->points) <= PageFont::textWidth(u"12"_s, 9) + 0.001);
     }
@@ -330,15 +329,14 @@ private slots:
         QFETCH(QStringList, lines);
         SheetRecording sheet(2004, 6);
         sheet.addPupil();
-        sheet.job.PrintSide = BackSheet;
         computeStatistics(sheet.session);
+        MonthStatistics figures = sheet.session.Statistics;
         for (qsizetype kind = 0; kind < changes.size(); ++kind)
-            sheet.session.Statistics.Changes[kind] = qint16(changes[kind]);
-        PrintRegisterSheets(sheet.surface, sheet.job, sheet.session, QDate(2026, 12, 7));
+            figures.Changes[kind] = qint16(changes[kind]);
 
         constexpr double Base = 152.5;
         QStringList printed;
-        for (const PageOperation &op : sheet.surface.pages().first()) {
+        for (const PageOperation &op : sheet.print(BackSheet, figures)) {
             const double dy = op.from.y() - Base;
             if (op.kind == Kind::Text && op.from.x() > 110 && op.from.x() < 200 && dy > 20 && dy < 35)
                 printed.append(u"%1@%2,%3"_s.arg(op.text).arg(op.from.x()).arg(std::round(dy * 100) / 100));

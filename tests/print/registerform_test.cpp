@@ -140,7 +140,6 @@ private slots:
         SheetRecording sheet(2004, 4);
         sheet.addPupils(12);
         sheet.job.PrintSide = qint16(side);
-        computeStatistics(sheet.session);
         PdfDocument pdf(u"出席簿"_s);
         QCOMPARE(PrintRegisterSheets(pdf.surface(), sheet.job, sheet.session, QDate(2026, 12, 7)),
                  PrintResult::Printed);

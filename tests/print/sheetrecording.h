@@ -51,8 +51,17 @@ struct SheetRecording
     const RecordedPage &print(qint16 side)
     {
         job.PrintSide = side;
-        computeStatistics(session);
         PrintRegisterSheets(surface, job, session, QDate(2026, 12, 7));
+        return surface.pages().first();
+    }
+    // The sheet drawn with `figures` instead of those the run computes, for
+    // figures no month of marks could give.
+    const RecordedPage &print(qint16 side, const MonthStatistics &figures)
+    {
+        job.PrintSide = side;
+        PrepareLandscapePage(surface, job);
+        ApplyMarginCorrection(surface, job);
+        RunPages(surface, job, [&] { DrawRegisterSheet({surface, job, session, figures, QDate(2026, 12, 7)}); });
         return surface.pages().first();
     }
 };
