@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/marktable.h"
+
 #include <QChar>
 
 #include <array>
@@ -17,22 +19,22 @@ struct PaletteEntry
 };
 
 inline constexpr std::array<PaletteEntry, 16> PaletteEntries{{
-    {0, 120, 240, u'1'},
-    {1, 120, 480, u'Q'},
-    {3, 720, 240, u'2'},
-    {4, 720, 480, u'W'},
-    {5, 1680, 240, u'3'},
-    {6, 1680, 480, u'E'},
-    {2, 2280, 240, u'4'},
-    {7, 2280, 480, u'R'},
-    {10, 3000, 240, u'5'},
-    {11, 3000, 480, u'T'},
-    {12, 3720, 240, u'6'},
-    {13, 3720, 480, u'Y'},
-    {14, 4320, 240, u'7'},
-    {15, 4320, 480, u'U'},
-    {16, 5280, 240, u'8'},
-    {20, 5280, 480, u'I'},
+    {MarkCode::Sick, 120, 240, u'1'},
+    {MarkCode::OtherReasons, 120, 480, u'Q'},
+    {MarkCode::SuspensionDiscipline, 720, 240, u'2'},
+    {MarkCode::SuspensionInfection, 720, 480, u'W'},
+    {MarkCode::Mourning, 1680, 240, u'3'},
+    {MarkCode::SpecialAbsence, 1680, 480, u'E'},
+    {MarkCode::Late, 2280, 240, u'4'},
+    {MarkCode::EarlyLeave, 2280, 480, u'R'},
+    {MarkCode::TransferIn, 3000, 240, u'5'},
+    {MarkCode::Admission, 3000, 480, u'T'},
+    {MarkCode::TransferOut, 3720, 240, u'6'},
+    {MarkCode::Withdrawal, 3720, 480, u'Y'},
+    {MarkCode::Postponement, 4320, 240, u'7'},
+    {MarkCode::Exemption, 4320, 480, u'U'},
+    {MarkCode::Death, 5280, 240, u'8'},
+    {MarkCode::HolidayAttendance, 5280, 480, u'I'},
 }};
 
 // The mark code a typed character chooses, or −1.
