@@ -34,7 +34,7 @@ void MonthStatisticsOfFullClass(benchmark::State &state)
     const RegisterMonth month = busyMonth();
     MonthStatistics stats;
     for (auto _ : state) {
-        ComputeMonthStatistics(month, JapaneseEra::heiseiFromGregorian(Year), Month, stats);
+        computeMonthStatistics(month, JapaneseEra::heiseiFromGregorian(Year), Month, stats);
         benchmark::DoNotOptimize(stats);
     }
 }

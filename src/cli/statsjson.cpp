@@ -35,7 +35,7 @@ void writeEnrolment(JsonWriter &json, qint16 boys, qint16 girls)
 QByteArray statisticsJson(const RegisterMonth &month, int gregorianYear, int monthNumber)
 {
     MonthStatistics stats;
-    ComputeMonthStatistics(month, JapaneseEra::heiseiFromGregorian(gregorianYear), monthNumber, stats);
+    computeMonthStatistics(month, JapaneseEra::heiseiFromGregorian(gregorianYear), monthNumber, stats);
 
     JsonWriter json;
     json.beginObject();

@@ -1,4 +1,4 @@
-#include "monthstatistics.h"
+#include "monthfigures.h"
 
 #include <numeric>
 

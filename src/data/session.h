@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/monthstatistics.h"
+#include "data/monthfigures.h"
 #include "data/reasoncategories.h"
 #include "data/records.h"
 

@@ -20,7 +20,7 @@ namespace {
 MonthStatistics figuresOf(const Session &session)
 {
     MonthStatistics figures;
-    ComputeMonthStatistics(session.Register, session.State.HeiseiYear, session.State.Month, figures);
+    computeMonthStatistics(session.Register, session.State.HeiseiYear, session.State.Month, figures);
     return figures;
 }
 

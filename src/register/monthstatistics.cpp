@@ -164,12 +164,12 @@ void computeMonth(const RegisterMonth &month, int heiseiYear, int monthNumber, M
 
 } // namespace
 
-void ComputeMonthStatistics(const RegisterMonth &month, int heiseiYear, int monthNumber, MonthStatistics &stats)
+void computeMonthStatistics(const RegisterMonth &month, int heiseiYear, int monthNumber, MonthStatistics &stats)
 {
     computeMonth(month, heiseiYear, monthNumber, stats, nullptr);
 }
 
-void ComputeMonthStatistics(const RegisterMonth &month, int heiseiYear, int monthNumber, MonthStatistics &stats,
+void computeMonthStatistics(const RegisterMonth &month, int heiseiYear, int monthNumber, MonthStatistics &stats,
                             PupilDayFigures &byDay)
 {
     byDay = {};
@@ -185,7 +185,7 @@ std::optional<int> attendanceRateTenths(const MonthStatistics &stats)
     return int(present * 1000 / recorded);
 }
 
-std::optional<float> AttendanceRate(const MonthStatistics &stats)
+std::optional<float> attendanceRate(const MonthStatistics &stats)
 {
     const auto tenths = attendanceRateTenths(stats);
     return tenths ? std::optional<float>(float(*tenths) / 10.0f) : std::nullopt;
@@ -193,5 +193,5 @@ std::optional<float> AttendanceRate(const MonthStatistics &stats)
 
 void computeStatistics(Session &session)
 {
-    ComputeMonthStatistics(session.Register, session.State.HeiseiYear, session.State.Month, session.Statistics);
+    computeMonthStatistics(session.Register, session.State.HeiseiYear, session.State.Month, session.Statistics);
 }

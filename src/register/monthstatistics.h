@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/monthstatistics.h"
+#include "data/monthfigures.h"
 
 #include <optional>
 
@@ -14,7 +14,7 @@ bool isDayOff(const RegisterMonth &month, int day);
 int countedDays(const RegisterMonth &month, int heiseiYear, int monthNumber);
 
 // Recomputes every figure of a month.
-void ComputeMonthStatistics(const RegisterMonth &month, int heiseiYear, int monthNumber, MonthStatistics &stats);
+void computeMonthStatistics(const RegisterMonth &month, int heiseiYear, int monthNumber, MonthStatistics &stats);
 
 // What each day adds to each pupil's counters, by pupil slot and day index.
 // Summed over the days, a pupil's row of PupilStat: the present days before a
@@ -23,14 +23,14 @@ using DayCounters = std::array<qint16, StatColumn::Count>;
 using PupilDayFigures = std::array<std::array<DayCounters, DaySlots>, PupilSlots>;
 
 // The month's figures and, in `byDay`, what each of its days adds.
-void ComputeMonthStatistics(const RegisterMonth &month, int heiseiYear, int monthNumber, MonthStatistics &stats,
+void computeMonthStatistics(const RegisterMonth &month, int heiseiYear, int monthNumber, MonthStatistics &stats,
                             PupilDayFigures &byDay);
 
 // The attendance rate in tenths of a percent, truncated: P × 1000 / (P + A);
 // nullopt when nothing was recorded (P + A = 0).
 std::optional<int> attendanceRateTenths(const MonthStatistics &stats);
 // The same as a single-precision number with one decimal.
-std::optional<float> AttendanceRate(const MonthStatistics &stats);
+std::optional<float> attendanceRate(const MonthStatistics &stats);
 
 // Recomputes the figures of the session's open month.
 void computeStatistics(Session &session);

@@ -157,7 +157,7 @@ Totals ComputeTotals(const QString &classFolder, int schoolYear, int term)
 void addMonth(Totals &totals, const RegisterMonth &month, int gregorianYear, int monthNumber)
 {
     MonthStatistics stats;
-    ComputeMonthStatistics(month, JapaneseEra::heiseiFromGregorian(gregorianYear), monthNumber, stats);
+    computeMonthStatistics(month, JapaneseEra::heiseiFromGregorian(gregorianYear), monthNumber, stats);
     QList<PupilFigures> figures(pupilsOf(month));
     for (qsizetype p = 0; p < figures.size(); ++p)
         std::copy(stats.PupilStat[p].begin(), stats.PupilStat[p].end(), figures[p].counters.begin());
@@ -169,7 +169,7 @@ void addMonthDays(Totals &totals, const RegisterMonth &month, int gregorianYear,
 {
     MonthStatistics stats;
     const auto byDay = std::make_unique<PupilDayFigures>();
-    ComputeMonthStatistics(month, JapaneseEra::heiseiFromGregorian(gregorianYear), monthNumber, stats, *byDay);
+    computeMonthStatistics(month, JapaneseEra::heiseiFromGregorian(gregorianYear), monthNumber, stats, *byDay);
     const int first = std::max(firstDay, 1) - 1;
     const int last = std::min(lastDay, DaySlots) - 1;
     QList<PupilFigures> figures(pupilsOf(month));

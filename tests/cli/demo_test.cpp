@@ -133,7 +133,7 @@ private slots:
         const int year = fileName.left(4).toInt();
         const int monthNumber = fileName.mid(5).section(u'.', 0, 0).toInt();
         MonthStatistics stats;
-        ComputeMonthStatistics(month, JapaneseEra::heiseiFromGregorian(year), monthNumber, stats);
+        computeMonthStatistics(month, JapaneseEra::heiseiFromGregorian(year), monthNumber, stats);
         QCOMPARE(stats.StartBoys + stats.StartGirls, atStart);
         QCOMPARE(stats.EndBoys + stats.EndGirls, atEnd);
         QCOMPARE(stats.Changes[ChangeKind::TransferIn], transfersIn);

@@ -172,7 +172,7 @@ private slots:
             RegisterMonth loaded;
             QVERIFY(MonthFile::load(year.path(2004, month), loaded).ok());
             MonthStatistics stats;
-            ComputeMonthStatistics(loaded, 16, month, stats);
+            computeMonthStatistics(loaded, 16, month, stats);
             monthSchoolDays += stats.SchoolDays;
         }
         QCOMPARE(monthSchoolDays, 27 + 28);

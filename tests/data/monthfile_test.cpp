@@ -203,7 +203,7 @@ private slots:
         QVERIFY(MonthFile::fromBytes(bytes, month).ok());
         QCOMPARE(month.PupilCount, 51);
         MonthStatistics stats;
-        ComputeMonthStatistics(month, 16, 5, stats);
+        computeMonthStatistics(month, 16, 5, stats);
         QCOMPARE(stats.PupilStat[50][0], 31);
         QCOMPARE(stats.DayPresent[0], 51);
         QCOMPARE(stats.EndBoys, 51);

@@ -164,7 +164,7 @@ private slots:
             addPupil(month, pupil);
         MonthStatistics stats;
         stats.SchoolDays = 99; // every figure is recomputed from scratch
-        ComputeMonthStatistics(month, Year, Month, stats);
+        computeMonthStatistics(month, Year, Month, stats);
 
         QCOMPARE(toList(stats.PupilStat[0]), numbers(firstPupilStat));
         QCOMPARE(stats.SchoolDays, schoolDays);
@@ -201,7 +201,7 @@ private slots:
         for (const QString &pupil : pupils)
             addPupil(month, pupil);
         MonthStatistics stats;
-        ComputeMonthStatistics(month, Year, Month, stats);
+        computeMonthStatistics(month, Year, Month, stats);
         QCOMPARE(toList(stats.DayPresent, 11), numbers(dayPresent));
         QCOMPARE(stats.totalPresent(), present);
         QCOMPARE(stats.PupilStat[0][StatColumn::Present] + stats.PupilStat[1][StatColumn::Present], present);
@@ -226,7 +226,7 @@ private slots:
         RegisterMonth registerMonth;
         addPupil(registerMonth, u"男"_s);
         MonthStatistics stats;
-        ComputeMonthStatistics(registerMonth, heiseiYear, month, stats);
+        computeMonthStatistics(registerMonth, heiseiYear, month, stats);
         QCOMPARE(stats.CountedDays, days);
         QCOMPARE(stats.SchoolDays, days);
     }
@@ -254,7 +254,7 @@ private slots:
         for (int i = 0; i < absent; ++i)
             ++stats.DayAbsent[i % DaySlots];
         QCOMPARE(FigureFormat::rate(attendanceRateTenths(stats)), shown);
-        QCOMPARE(AttendanceRate(stats).has_value(), !shown.isEmpty());
+        QCOMPARE(attendanceRate(stats).has_value(), !shown.isEmpty());
     }
 
     void figureFormats_data()
