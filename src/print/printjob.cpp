@@ -25,30 +25,30 @@ bool preparePage(PageSurface &surface, PrintJob &job, PageOrientation orientatio
         return false;
     surface.setScaleOrigin(0, 0);
     surface.setFont(14);
-    ComputePrinterOffsets(surface.metrics(), job);
+    computePrinterOffsets(surface.metrics(), job);
     processPendingEvents();
     return true;
 }
 
 } // namespace
 
-bool PrepareLandscapePage(PageSurface &surface, PrintJob &job)
+bool prepareLandscapePage(PageSurface &surface, PrintJob &job)
 {
     return preparePage(surface, job, PageOrientation::Landscape);
 }
 
-bool PreparePortraitPage(PageSurface &surface, PrintJob &job)
+bool preparePortraitPage(PageSurface &surface, PrintJob &job)
 {
     return preparePage(surface, job, PageOrientation::Portrait);
 }
 
-void ComputePrinterOffsets(const PrinterMetrics &metrics, PrintJob &job)
+void computePrinterOffsets(const PrinterMetrics &metrics, PrintJob &job)
 {
     job.OffsetX = metrics.physicalOffsetX * metrics.twipsPerPixelX / TwipsPerMillimetre;
     job.OffsetY = metrics.physicalOffsetY * metrics.twipsPerPixelY / TwipsPerMillimetre;
 }
 
-void ApplyMarginCorrection(PageSurface &surface, PrintJob &job)
+void applyMarginCorrection(PageSurface &surface, PrintJob &job)
 {
     job.PageBottom = std::floor(surface.metrics().printableHeight + job.OffsetY + MeasurementTolerance);
     surface.setScaleOrigin(job.OffsetX, printableTop(job));
@@ -59,7 +59,7 @@ double printableTop(const PrintJob &job)
     return job.PageBottom < LowestFormEdge ? job.OffsetY + LowestFormEdge - job.PageBottom : job.OffsetY;
 }
 
-void ResetPageState(PageSurface &surface)
+void resetPageState(PageSurface &surface)
 {
     surface.setLineWidth(1);
     surface.setFont(14);
@@ -70,19 +70,19 @@ void ResetPageState(PageSurface &surface)
     processPendingEvents();
 }
 
-PrintResult RunPages(PageSurface &surface, int pages, const std::function<void(int page)> &drawPage)
+PrintResult runPages(PageSurface &surface, int pages, const std::function<void(int page)> &drawPage)
 {
     for (int page = 0; page < pages; ++page) {
         if (page > 0 && !surface.newPage())
             return PrintResult::DeviceFailed;
         surface.setFont(10);
-        ResetPageState(surface);
+        resetPageState(surface);
         drawPage(page);
     }
     return surface.endDocument() ? PrintResult::Printed : PrintResult::DeviceFailed;
 }
 
-PrintResult RunPages(PageSurface &surface, const PrintJob &job, const std::function<void()> &drawPage)
+PrintResult runPages(PageSurface &surface, const PrintJob &job, const std::function<void()> &drawPage)
 {
-    return RunPages(surface, job.printsData() ? 1 : int(job.BlankCopies), [&](int) { drawPage(); });
+    return runPages(surface, job.printsData() ? 1 : int(job.BlankCopies), [&](int) { drawPage(); });
 }

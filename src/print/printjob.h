@@ -39,26 +39,26 @@ using PrintRun = std::function<PrintResult(PageSurface &surface)>;
 // Opens the device on A4 landscape (register sheets) or portrait (totals) with
 // millimetre coordinates from the printable corner, the register font at 14
 // points, and takes the printer's offsets; false when the device cannot be opened.
-bool PrepareLandscapePage(PageSurface &surface, PrintJob &job);
-bool PreparePortraitPage(PageSurface &surface, PrintJob &job);
+bool prepareLandscapePage(PageSurface &surface, PrintJob &job);
+bool preparePortraitPage(PageSurface &surface, PrintJob &job);
 
 // OffsetX and OffsetY from the physical offsets of the printable area.
-void ComputePrinterOffsets(const PrinterMetrics &metrics, PrintJob &job);
+void computePrinterOffsets(const PrinterMetrics &metrics, PrintJob &job);
 
 // PageBottom, then moves the scale origin to the printer's offsets so that
 // coordinates count from the paper's corner; a printable area that ends above
 // y = 204 shifts the drawing up by what is missing.
-void ApplyMarginCorrection(PageSurface &surface, PrintJob &job);
+void applyMarginCorrection(PageSurface &surface, PrintJob &job);
 
 // The top edge of the printable area in drawing coordinates, after the margin correction.
 double printableTop(const PrintJob &job);
 
 // At the start of every page: thin pen, no styles, 14 points, and two blanks
 // at the corner so that the page exists before any rule is drawn.
-void ResetPageState(PageSurface &surface);
+void resetPageState(PageSurface &surface);
 
-// The run loop: `drawPage` for each of `pages` pages, after ResetPageState at
+// The run loop: `drawPage` for each of `pages` pages, after resetPageState at
 // 10 points, new pages between them and the end of the document after the last.
-PrintResult RunPages(PageSurface &surface, int pages, const std::function<void(int page)> &drawPage);
+PrintResult runPages(PageSurface &surface, int pages, const std::function<void(int page)> &drawPage);
 // One page for a data print, BlankCopies pages otherwise.
-PrintResult RunPages(PageSurface &surface, const PrintJob &job, const std::function<void()> &drawPage);
+PrintResult runPages(PageSurface &surface, const PrintJob &job, const std::function<void()> &drawPage);

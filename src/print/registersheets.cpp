@@ -65,11 +65,11 @@ void DrawRegisterSheet(const SheetPrint &print)
 
 PrintResult PrintRegisterSheets(PageSurface &surface, PrintJob &job, const Session &session, const QDate &today)
 {
-    if (!PrepareLandscapePage(surface, job))
+    if (!prepareLandscapePage(surface, job))
         return PrintResult::DeviceNotOpened;
-    ApplyMarginCorrection(surface, job);
+    applyMarginCorrection(surface, job);
     const MonthStatistics figures = job.printsData() ? figuresOf(session) : MonthStatistics{};
-    return RunPages(surface, job, [&] { DrawRegisterSheet({surface, job, session, figures, today}); });
+    return runPages(surface, job, [&] { DrawRegisterSheet({surface, job, session, figures, today}); });
 }
 
 PrintResult PrintSchoolYear(PageSurface &surface, const QList<const Session *> &months, qint16 printOptions,
@@ -77,9 +77,9 @@ PrintResult PrintSchoolYear(PageSurface &surface, const QList<const Session *> &
 {
     PrintJob job;
     job.PrintOptions = printOptions;
-    if (!PrepareLandscapePage(surface, job))
+    if (!prepareLandscapePage(surface, job))
         return PrintResult::DeviceNotOpened;
-    ApplyMarginCorrection(surface, job);
+    applyMarginCorrection(surface, job);
 
     struct Page
     {
@@ -99,7 +99,7 @@ PrintResult PrintSchoolYear(PageSurface &surface, const QList<const Session *> &
             pages.append({month, monthFigures, BackSheet});
         }
     }
-    return RunPages(surface, int(pages.size()), [&](int page) {
+    return runPages(surface, int(pages.size()), [&](int page) {
         job.PrintSide = pages[page].side;
         DrawRegisterSheet({surface, job, *pages[page].month, *pages[page].figures, today});
     });

@@ -279,14 +279,14 @@ QList<PlacedLines> paginate(const QList<BodyLine> &lines)
 PrintResult PrintSchoolDay(PageSurface &surface, const SchoolDay &school, const QString &schoolName)
 {
     PrintJob job;
-    if (!PreparePortraitPage(surface, job))
+    if (!preparePortraitPage(surface, job))
         return PrintResult::DeviceNotOpened;
     surface.setScaleOrigin(job.OffsetX, job.OffsetY);
 
     const DayPage page(surface, school);
     const QList<BodyLine> lines = page.bodyLines();
     const auto pages = paginate(lines);
-    return RunPages(surface, int(pages.size()), [&](int p) {
+    return runPages(surface, int(pages.size()), [&](int p) {
         const PlacedLines &placed = pages[p];
         page.drawHeading(schoolName, p, int(pages.size()), !placed.isEmpty() && lines[placed[0].first].classTable);
         double tableBottom = 0;

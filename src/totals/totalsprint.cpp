@@ -181,7 +181,7 @@ void TotalsPage::drawRow(int r, int line) const
 PrintResult PrintTotals(PageSurface &surface, const Totals &totals, const ClassEntry &classEntry)
 {
     PrintJob job;
-    if (!PreparePortraitPage(surface, job))
+    if (!preparePortraitPage(surface, job))
         return PrintResult::DeviceNotOpened;
     surface.setScaleOrigin(job.OffsetX, job.OffsetY);
 
@@ -189,7 +189,7 @@ PrintResult PrintTotals(PageSurface &surface, const Totals &totals, const ClassE
     const int pages = std::max(1, (rows + RowsPerPage - 1) / RowsPerPage);
     const QString title = TotalsText::title(totals.schoolYear, totals.period, classEntry);
     const TotalsPage page(surface, totals, classEntry.Kind > 0);
-    return RunPages(surface, pages, [&](int p) {
+    return runPages(surface, pages, [&](int p) {
         surface.setFont(13);
         surface.moveTo(30, 8);
         surface.printText(title);

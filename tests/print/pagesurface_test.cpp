@@ -47,10 +47,10 @@ private slots:
             margins.printableHeight = printableHeight;
         RecordingSurface surface(margins);
         PrintJob job;
-        QVERIFY(PrepareLandscapePage(surface, job));
+        QVERIFY(prepareLandscapePage(surface, job));
         QCOMPARE(qRound(job.OffsetX * 100), qRound(offsetX * 100));
         QCOMPARE(qRound(job.OffsetY * 100), qRound(offsetY * 100));
-        ApplyMarginCorrection(surface, job);
+        applyMarginCorrection(surface, job);
         QCOMPARE(job.PageBottom, pageBottom);
 
         surface.line(30, 100, 40, 100);
@@ -74,9 +74,9 @@ private slots:
         RecordingSurface surface;
         PrintJob job;
         job.BlankCopies = qint16(blankCopies);
-        QVERIFY(PrepareLandscapePage(surface, job));
+        QVERIFY(prepareLandscapePage(surface, job));
         int drawn = 0;
-        QCOMPARE(RunPages(surface, job, [&] { ++drawn; }), PrintResult::Printed);
+        QCOMPARE(runPages(surface, job, [&] { ++drawn; }), PrintResult::Printed);
         QCOMPARE(drawn, pages);
         QCOMPARE(surface.pages().size(), pages);
         QCOMPARE(surface.newPageCalls(), pages - 1);
@@ -87,9 +87,9 @@ private slots:
     {
         RecordingSurface surface(SimulatedMargins{0, 0, 203.4});
         PrintJob job;
-        QVERIFY(PrepareLandscapePage(surface, job));
-        ApplyMarginCorrection(surface, job);
-        RunPages(surface, job, [&] {
+        QVERIFY(prepareLandscapePage(surface, job));
+        applyMarginCorrection(surface, job);
+        runPages(surface, job, [&] {
             surface.setFont(9);
             surface.moveTo(19, 48.5);
             surface.printText(u" 7"_s);
@@ -124,7 +124,7 @@ private slots:
         QPdfWriter writer(folder.filePath(u"missing/folder/sheet.pdf"_s));
         PainterPageSurface surface(writer, SimulatedMargins{});
         PrintJob job;
-        QVERIFY(!PrepareLandscapePage(surface, job));
+        QVERIFY(!prepareLandscapePage(surface, job));
         QVERIFY(!surface.newPage());
         QVERIFY(!surface.endDocument());
     }

@@ -59,9 +59,9 @@ struct SheetRecording
     const RecordedPage &print(qint16 side, const MonthStatistics &figures)
     {
         job.PrintSide = side;
-        PrepareLandscapePage(surface, job);
-        ApplyMarginCorrection(surface, job);
-        RunPages(surface, job, [&] { DrawRegisterSheet({surface, job, session, figures, QDate(2026, 12, 7)}); });
+        prepareLandscapePage(surface, job);
+        applyMarginCorrection(surface, job);
+        runPages(surface, job, [&] { DrawRegisterSheet({surface, job, session, figures, QDate(2026, 12, 7)}); });
         return surface.pages().first();
     }
 };
