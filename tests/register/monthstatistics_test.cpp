@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -53,12 +55,10 @@ QList<int> numbers(const QString &text)
     return result;
 }
 
-template<std::size_t N> QList<int> toList(const std::array<qint16, N> &values, int count = N)
+// The first `count` values (all of them by default).
+template<std::size_t N> QList<int> toList(const std::array<qint16, N> &values, std::size_t count = N)
 {
-    QList<int> result;
-    for (int i = 0; i < count; ++i)
-        result.append(values[i]);
-    return result;
+    return QList<int>(values.begin(), values.begin() + std::min(count, N));
 }
 
 } // namespace
