@@ -17,10 +17,16 @@ all: build
 deps:
 	@./scripts/install-deps.sh
 
-# Configures the build folder when it is new or was configured with another WERROR.
+# WERROR given (make test WERROR=ON) configures the build folder again when it
+# was configured otherwise; left out, the folder keeps the setting it has.
+ifeq ($(origin WERROR),file)
+CONFIGURED = test -f $(BUILD)/build.ninja
+else
+CONFIGURED = grep -qx 'VELTRA_WERROR:BOOL=$(WERROR)' $(BUILD)/CMakeCache.txt 2> /dev/null && test -f $(BUILD)/build.ninja
+endif
+
 configure: deps
-	@grep -qx 'VELTRA_WERROR:BOOL=$(WERROR)' $(BUILD)/CMakeCache.txt 2> /dev/null && test -f $(BUILD)/build.ninja || \
-	  cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVELTRA_WERROR=$(WERROR)
+	@$(CONFIGURED) || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVELTRA_WERROR=$(WERROR)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
