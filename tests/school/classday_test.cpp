@@ -25,11 +25,11 @@ RegisterMonth monthOf(const QStringList &pupils, const QStringList &holidays = {
         entry.Day = qint16(holiday.section(u':', 0, 0).toInt());
         entry.Reason = holiday.section(u':', 1);
     }
-    for (const QString &spec : pupils) {
+    for (const QString &layout : pupils) {
         PupilRecord &pupil = month.Pupils[month.PupilCount];
         pupil.Name = u"児童%1"_s.arg(month.PupilCount + 1);
         pupil.Sex = u"女"_s;
-        const QStringList parts = spec.split(u' ');
+        const QStringList parts = layout.split(u' ');
         pupil.Marks[DayIndex] = parts[0] == u"-"_s ? QString() : parts[0];
         for (const QString &change : parts.mid(1)) {
             const QString kind = change.left(1);
