@@ -248,7 +248,8 @@ QList<BodyLine> DayPage::bodyLines() const
     add(ClassRowHeight, ClassRowHeight * double(grades.size() + 1), false, [this](double top) { sumsHeading(top); });
     for (const auto &[grade, counts] : grades) {
         const QString label = SchoolDayText::gradeLabel(grade);
-        add(ClassRowHeight, 0, false, [this, label, counts](double top) { sumsRow(label, counts, top, {}); });
+        add(ClassRowHeight, 0, false,
+            [this, label, gradeCounts = counts](double top) { sumsRow(label, gradeCounts, top, {}); });
     }
     const QString over = u"%1に達した学級　%2"_s.arg(SchoolDayText::ClosureMark).arg(m_school.classesOverThreshold());
     add(ClassRowHeight, 0, false, [this, over](double top) { sumsRow(u"学校全体"_s, m_school.school(), top, over); });
