@@ -124,6 +124,9 @@ bool RecordReader::number(int index, qint64 minimum, qint64 maximum, qint64 &val
 {
     const QByteArray item = m_items.value(index);
     if (item.isEmpty()) {
+        // An empty item is 0, where 0 is allowed.
+        if (minimum > 0 || maximum < 0)
+            return fail(u"%1 番目の項目が空です"_s.arg(index + 1));
         value = 0;
         return true;
     }
