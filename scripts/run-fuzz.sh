@@ -7,7 +7,7 @@ set -euo pipefail
 seconds=${1:-30}
 cd "$(dirname "$0")/.."
 build=build-fuzz
-readers=(monthfile classlistfile settingsfile rosterfile textlist periodsfile)
+readers=(monthfile classlistfile settingsfile rosterfile textlist periodsfile reasonfile reasoncategories closurethreshold)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVELTRA_FUZZ=ON -DVELTRA_TESTS=OFF -DVELTRA_BENCH=OFF >/dev/null

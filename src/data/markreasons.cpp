@@ -48,7 +48,7 @@ bool anyIn(const RegisterMonth &month)
 bool fitsMark(MarkReason &reason, const QString &mark, const ReasonCategories &categories)
 {
     const QString current = mark.trimmed();
-    if (current.isEmpty())
+    if (reason.Categories.isEmpty() || !ReasonCategories::carriesReasons(markCodeOf(current)))
         return false;
     if (current == reason.Mark)
         return true;

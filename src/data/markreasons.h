@@ -19,7 +19,8 @@ bool anyIn(const RegisterMonth &month);
 // Whether `reason` still belongs with the day's mark `mark`: it does while
 // the mark is the one it was given for, and after a change of mark only when
 // its categories are in the new mark's list (it then takes that mark). A day
-// without a mark keeps no reason.
+// without a mark, or with one that carries no reasons, keeps none, and neither
+// does a reason without a category.
 bool fitsMark(MarkReason &reason, const QString &mark, const ReasonCategories &categories);
 // Drops every reason that no longer fits its day's mark.
 void dropStale(RegisterMonth &month, const ReasonCategories &categories);

@@ -88,6 +88,13 @@ private slots:
             << QStringList{u"0:2:病:発熱|頭痛"_s, u"1:4:遅:腹痛"_s} << 1 << false;
         QTest::newRow("day out of range")
             << u"32,1,\"山田一郎\",\"病\",\"発熱\",\"\""_s << u"鈴木次郎"_s << u"遅"_s << QStringList{} << 1 << false;
+        QTest::newRow("mark that carries no reasons")
+            << u"5,2,\"佐藤花子\",\"出\",\"腹痛\",\"\""_s << u"鈴木次郎"_s << u"出"_s << QStringList{} << 1 << true;
+        QTest::newRow("no category") << u"5,2,\"佐藤花子\",\"遅\",\"\",\"熱\""_s << u"鈴木次郎"_s << u"遅"_s
+                                     << QStringList{} << 1 << true;
+        QTest::newRow("day or row left empty")
+            << u",1,\"山田一郎\",\"病\",\"発熱\",\"\"\r\n3,,\"山田一郎\",\"病\",\"発熱\",\"\""_s << u"鈴木次郎"_s
+            << u"遅"_s << QStringList{} << 2 << false;
     }
     void linesAttachToTheirPupil()
     {
