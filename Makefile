@@ -10,7 +10,7 @@ WERROR     ?= OFF
 SOURCES     = $(shell find src tests bench fuzz -name '*.cpp' -o -name '*.h')
 
 .PHONY: all deps configure build run test test-sanitize format format-check print-check package package-check \
-        portability-check layer-check fuzz bench trial clean
+        portability-check layer-check tidy fuzz bench trial clean
 
 all: build
 
@@ -61,6 +61,14 @@ portability-check:
 # it: the layers are the list in README.md.
 layer-check:
 	./scripts/layer-check.py
+
+# clang-tidy's bugprone checks (.clang-tidy) over the program's sources, with
+# the build folder's compile commands; any finding fails.
+tidy: build
+	VELTRA_TIDY_DEPS=1 ./scripts/install-deps.sh
+	run-clang-tidy -p $(BUILD) -j $(JOBS) -quiet '$(CURDIR)/src/' > $(BUILD)/tidy.log 2>&1 \
+	  || { grep -E '(warning|error):' $(BUILD)/tidy.log | sort -u; exit 1; }
+	@echo "clang-tidy: no findings"
 
 # The tests once more under the address and undefined-behaviour sanitizers,
 # in build-sanitize (a debug build without the benchmarks).

@@ -20,6 +20,9 @@ fi
 if [ "${VELTRA_PACKAGE_DEPS:-0}" = 1 ]; then
   packages+=(dpkg-dev file lintian desktop-file-utils appstream man-db python3-xlib)
 fi
+if [ "${VELTRA_TIDY_DEPS:-0}" = 1 ]; then
+  packages+=(clang-tidy python3)
+fi
 if [ "${VELTRA_FORMAT_DEPS:-0}" = 1 ]; then
   packages+=(clang-format)
 fi

@@ -34,7 +34,7 @@ struct SaveResult
 QString saveFailureMessage(const SaveResult &result);
 
 // Data files are small; anything larger is not one of ours.
-inline constexpr qint64 MaximumDataFileSize = 4 * 1024 * 1024;
+inline constexpr qint64 MaximumDataFileSize = qint64(4) * 1024 * 1024;
 
 enum class ReadOutcome { Read, Missing, Unreadable };
 

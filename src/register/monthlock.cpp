@@ -11,7 +11,7 @@ namespace {
 // The lock file holds the lines QLockFile writes (process, program, computer,
 // machine and boot ids) followed by a line of our own with the user's name.
 constexpr QByteArrayView UserLinePrefix = "user:";
-constexpr qint64 AbandonedAfterSeconds = 24 * 60 * 60;
+constexpr qint64 AbandonedAfterSeconds = qint64(24) * 60 * 60;
 
 } // namespace
 
@@ -94,7 +94,7 @@ std::optional<LockHolder> MonthLock::holder() const
         holder.onThisComputer = holder.host == QSysInfo::machineHostName();
     QFile file(m_path);
     if (file.open(QIODevice::ReadOnly)) {
-        const QList<QByteArray> lines = file.read(64 * 1024).split('\n');
+        const QList<QByteArray> lines = file.read(qint64(64) * 1024).split('\n');
         for (const QByteArray &line : lines) {
             if (line.startsWith(UserLinePrefix))
                 holder.user = QString::fromUtf8(line.mid(UserLinePrefix.size())).trimmed();

@@ -86,7 +86,7 @@ void HelpWindow::fillTopics()
         const int level = block.blockFormat().headingLevel();
         if (level < 1 || level > 3)
             continue;
-        auto *item = new QListWidgetItem(QString(2 * (level - 1), u' ') + block.text(), m_topics);
+        auto *item = new QListWidgetItem(QString(qsizetype(2) * (level - 1), u' ') + block.text(), m_topics);
         item->setData(PositionRole, block.position());
     }
 }

@@ -88,7 +88,7 @@ void MainWindow::createMenus()
         menu->setObjectName(name);
         return menu;
     };
-    auto addItem = [this](QMenu *menu, const QString &name, const QString &caption) {
+    auto addItem = [](QMenu *menu, const QString &name, const QString &caption) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(name);
         return action;

@@ -73,8 +73,7 @@ RollTotal::RollTotal(Session &session, Platform &platform, QWidget *parent)
 
     const bool gradeColumn = state.ClassKind > 0;
     m_headings = new TotalsSurface(
-        u"K_LIST"_s, [this, gradeColumn](SheetCanvas &canvas) { drawHeadings(canvas, gradeColumn, HeadingHeight); },
-        this);
+        u"K_LIST"_s, [gradeColumn](SheetCanvas &canvas) { drawHeadings(canvas, gradeColumn, HeadingHeight); }, this);
     m_rows = new TotalsSurface(
         u"D_LIST"_s,
         [this, gradeColumn](SheetCanvas &canvas) {
