@@ -67,10 +67,7 @@ void writeReason(JsonWriter &json, const std::optional<MarkReason> &reason)
         return;
     }
     json.beginObject();
-    json.key(u"categories"_s).beginArray();
-    for (const QString &category : reason->Categories)
-        json.value(category);
-    json.endArray();
+    json.key(u"categories"_s).texts(reason->Categories);
     json.key(u"text"_s).value(reason->Text);
     json.endObject();
 }
@@ -178,8 +175,7 @@ ExitStatus runDay(const QStringList &arguments, CommandOutput &output)
 
     int threshold = ClosureThreshold::DefaultTenths;
     if (const LoadResult loaded = ClosureThreshold::load(settings.WorkFolder, threshold); !loaded.ok())
-        output.err +=
-            u"%1: 読めないため、学級閉鎖の目安を %2% とします\n"_s.arg(loaded.describe(), tenthsText(threshold));
+        output.err += ClosureThreshold::unreadableNote(loaded) + u'\n';
     const SchoolDay school = readSchoolDay(settings, classes, request.date, threshold);
     for (const QString &note : school.notes)
         output.err += note + u'\n';

@@ -27,6 +27,13 @@ public:
             value(qint64(number));
         return endArray();
     }
+    template<typename Texts> JsonWriter &texts(const Texts &values)
+    {
+        beginArray();
+        for (const QString &text : values)
+            value(text);
+        return endArray();
+    }
 
     // The document written so far, ended by a line break.
     QByteArray document() const { return m_bytes + '\n'; }

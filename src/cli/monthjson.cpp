@@ -22,10 +22,7 @@ void writePupil(JsonWriter &json, const PupilRecord &pupil)
     json.key(u"inKind"_s).value(pupil.InKind);
     json.key(u"outDay"_s).value(pupil.OutDay);
     json.key(u"outKind"_s).value(pupil.OutKind);
-    json.key(u"marks"_s).beginArray();
-    for (const QString &mark : pupil.Marks)
-        json.value(mark);
-    json.endArray();
+    json.key(u"marks"_s).texts(pupil.Marks);
     json.endObject();
 }
 

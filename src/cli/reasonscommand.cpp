@@ -81,10 +81,8 @@ QByteArray reasonsJson(const RegisterMonth &month)
                 continue;
             json.beginObject().key(u"day"_s).value(day + 1).key(u"no"_s).value(row + 1);
             json.key(u"name"_s).value(month.Pupils[row].Name).key(u"mark"_s).value(reason->Mark);
-            json.key(u"categories"_s).beginArray();
-            for (const QString &category : reason->Categories)
-                json.value(category);
-            json.endArray().key(u"text"_s).value(reason->Text).endObject();
+            json.key(u"categories"_s).texts(reason->Categories);
+            json.key(u"text"_s).value(reason->Text).endObject();
         }
     }
     return json.endArray().document();

@@ -57,6 +57,11 @@ LoadResult load(const QString &workFolder, int &tenths)
     return loaded.missing() ? LoadResult{} : loaded;
 }
 
+QString unreadableNote(const LoadResult &loaded)
+{
+    return u"%1: 読めないため、学級閉鎖の目安を %2% とします"_s.arg(loaded.describe(), tenthsText(DefaultTenths));
+}
+
 SaveResult save(const QString &workFolder, int tenths)
 {
     return writeFileAtomically(filePath(workFolder), toBytes(tenths));

@@ -28,6 +28,8 @@ LoadResult fromBytes(const QByteArray &bytes, int &tenths);
 // A missing file is the default; an unreadable one leaves `tenths` at the
 // default and says why.
 LoadResult load(const QString &workFolder, int &tenths);
+// What the user is told when `load` failed: why, and that the default is used.
+QString unreadableNote(const LoadResult &loaded);
 SaveResult save(const QString &workFolder, int tenths);
 
 } // namespace ClosureThreshold

@@ -42,7 +42,8 @@ SchoolDay readSchoolDay(const ProgramSettings &settings, const ClassList &classe
     SchoolDay result{date, thresholdTenths, {}, {}};
     ReasonCategories categories;
     if (const LoadResult loaded = ReasonCategoriesFile::load(settings.WorkFolder, categories); !loaded.ok())
-        result.notes.append(loaded.describe() + u": 学校で加えた理由の分類を読み込めません"_s);
+        result.notes.append(loaded.describe()
+                            + u": 学校で追加した欠席理由を読み込めません。決められた理由だけを使います"_s);
     for (int i = 0; i < std::clamp<int>(classes.ClassCount, 0, ClassSlots); ++i) {
         const ClassEntry &classEntry = classes.Entries[i];
         QStringList notes;

@@ -61,8 +61,7 @@ DayForm::DayForm(Session &session, Platform &platform, Printer printer, QWidget 
     setAttribute(Qt::WA_DeleteOnClose);
     int threshold = ClosureThreshold::DefaultTenths;
     if (const LoadResult loaded = ClosureThreshold::load(m_session.Settings.WorkFolder, threshold); !loaded.ok())
-        m_thresholdNote =
-            loaded.describe() + u": 読めないため、学級閉鎖の目安を %1% とします"_s.arg(tenthsText(threshold));
+        m_thresholdNote = ClosureThreshold::unreadableNote(loaded);
     m_school.thresholdTenths = threshold;
     createControls();
 
