@@ -2,7 +2,6 @@
 
 #include "schooldaytext.h"
 
-#include "data/cp932.h"
 #include "data/loadfile.h"
 #include "data/marktable.h"
 #include "data/reasoncategories.h"
@@ -73,12 +72,7 @@ QString toText(const SchoolDay &school)
 
 QByteArray toBytes(const SchoolDay &school, QString *error)
 {
-    const QString text = Cp932::mapLookAlikes(toText(school));
-    if (std::optional<QByteArray> bytes = Cp932::tryEncode(text))
-        return *bytes;
-    if (error)
-        *error = Cp932::unencodableMessage(Cp932::firstUnencodable(text).value_or(U'?'));
-    return {};
+    return TotalsCsv::encoded(toText(school), error);
 }
 
 SaveResult save(const QString &path, const SchoolDay &school)

@@ -78,6 +78,8 @@ QString csvText(const QList<ClassTotals> &school, Layout layout, bool classColum
     return text;
 }
 
+} // namespace
+
 QByteArray encoded(const QString &csv, QString *error)
 {
     const QString text = Cp932::mapLookAlikes(csv);
@@ -87,8 +89,6 @@ QByteArray encoded(const QString &csv, QString *error)
         *error = Cp932::unencodableMessage(Cp932::firstUnencodable(text).value_or(U'?'));
     return {};
 }
-
-} // namespace
 
 QString field(const QString &text)
 {

@@ -20,6 +20,9 @@ enum class Layout {
 // One field as RFC 4180 writes it; a text that starts with =, +, - or @ gets a
 // leading ' so that a spreadsheet shows it as text, not as a formula.
 QString field(const QString &text);
+// A CSV text's bytes in code page 932; empty and `error` set when a character
+// cannot be stored.
+QByteArray encoded(const QString &csv, QString *error);
 
 QString toText(const Totals &totals, Layout layout);
 // The file's bytes; empty and `error` set when a name holds a character that
