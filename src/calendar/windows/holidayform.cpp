@@ -86,8 +86,6 @@ HolidayForm::HolidayForm(Session &session, Platform &platform, std::function<voi
     , m_refreshSheet(std::move(refreshSheet))
 {
     setWindowTitle(u"休日設定"_s);
-    if (parent)
-        setWindowIcon(parent->window()->windowIcon());
     setFont(QFont(RegisterFontFamily, 9));
     createControls();
     placeControls();

@@ -49,8 +49,6 @@ ClassSetForm::ClassSetForm(Session &session, Platform &platform, QWidget *parent
     , m_session(session)
 {
     setWindowTitle(u"クラス設定"_s);
-    if (parent)
-        setWindowIcon(parent->window()->windowIcon());
     setFont(QFont(RegisterFontFamily, 9));
     createControls();
     placeControls();

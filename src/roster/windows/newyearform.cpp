@@ -45,8 +45,6 @@ NewYearForm::NewYearForm(Session &session, Platform &platform, QWidget *parent)
     , m_session(session)
 {
     setWindowTitle(u"年度更新"_s);
-    if (parent)
-        setWindowIcon(parent->window()->windowIcon());
     createControls();
     m_year->showSchoolYear(proposedNewYearSource(m_platform.clock.today()));
     showPlan();

@@ -53,8 +53,6 @@ RosterForm::RosterForm(Session &session, Platform &platform, std::function<void(
     , m_refreshSheet(std::move(refreshSheet))
 {
     setWindowTitle(u"名簿読込"_s);
-    if (parent)
-        setWindowIcon(parent->window()->windowIcon());
     setFont(QFont(RegisterFontFamily, 9));
     createControls();
     placeControls();

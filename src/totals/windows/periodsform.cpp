@@ -34,8 +34,6 @@ PeriodsForm::PeriodsForm(Session &session, Platform &platform, QWidget *parent)
     , m_session(session)
 {
     setWindowTitle(u"集計期間"_s);
-    if (parent)
-        setWindowIcon(parent->window()->windowIcon());
     createControls();
     SchoolPeriods periods;
     const LoadResult loaded = PeriodsFile::load(m_session.Settings.WorkFolder, periods);
